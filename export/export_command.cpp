@@ -1,0 +1,52 @@
+#include "export/export_command.h"
+
+#include <string>
+
+#include "export/contact_csv.h"
+#include "platform/append_file.h"
+#include "platform/status_text.h"
+
+namespace ravelo {
+namespace {
+
+constexpr float kShortPause = 0.125f;
+constexpr float kFlashPause = 8.0f;
+
+std::string trimSpaces(const std::string &text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void refuse(ExportControls &c) {
+    const std::string refusal =
+        statusText(52, "Detected user aborted file export! File NOT exported.");
+    c.status.setCaption(refusal);
+    c.pauser.Pause(kShortPause);
+    c.status.setBackColor(kStatusRed);
+    c.pauser.Pause(kFlashPause);
+    c.status.setBackColor(kStatusBlue);
+    c.status.setCaption(refusal);
+    c.pauser.Pause(kShortPause);
+}
+
+}  // namespace
+
+void Export(ExportControls &c) {
+    c.status.setCaption(std::to_string(c.list.Count()));
+    const std::string prompt = "Are you sure you wish to export this file to\r\n" +
+                               c.exportPath.text() + "?";
+    if (c.messages.show(prompt, "Confirm file export?", kYesNoInformation) != kAnswerYes) {
+        refuse(c);
+        return;
+    }
+    if (!appendWhole(trimSpaces(c.exportPath.text()), contactFileText(c.list))) {
+        return;
+    }
+    c.status.setCaption(statusText(55, "File successfully written to") + c.exportPath.text());
+    c.pauser.Pause(kShortPause);
+}
+
+}  // namespace ravelo

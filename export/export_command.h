@@ -1,0 +1,25 @@
+#pragma once
+
+#include "addresses/address_list.h"
+#include "platform/controls.h"
+#include "platform/message_box.h"
+
+namespace ravelo {
+
+// The main window's parts that the Export command uses.
+struct ExportControls {
+    const AddressList &list;
+    Label &status;        // Label7
+    TextBox &exportPath;  // Text1
+    Pauser &pauser;
+    MessageBoxes &messages;
+};
+
+inline constexpr Rgb kStatusBlue{0, 0, 255};
+inline constexpr Rgb kStatusRed{255, 0, 0};
+
+// Asks whether to export, then appends the list to the contact file named in the export path
+// box. A file that cannot be written ends the command quietly, the file as it was.
+void Export(ExportControls &controls);
+
+}  // namespace ravelo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/file_chooser.h"
+#include "platform/message_box.h"
+
+namespace ravelo {
+
+class DialogFileChooser final : public FileChooser {
+public:
+    explicit DialogFileChooser(QWidget *parent) : parent_(parent) {}
+    std::optional<std::string> chooseFile(const OpenFileRequest &request) override;
+
+private:
+    QWidget *parent_;
+};
+
+class DialogMessageBoxes final : public MessageBoxes {
+public:
+    explicit DialogMessageBoxes(QWidget *parent) : parent_(parent) {}
+    int show(const std::string &text, const std::string &title, int style) override;
+
+private:
+    QWidget *parent_;
+};
+
+}  // namespace ravelo

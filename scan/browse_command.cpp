@@ -1,0 +1,88 @@
+#include "scan/browse_command.h"
+
+#include <array>
+
+#include "addresses/list_commands.h"
+#include "platform/byte_file.h"
+#include "platform/status_text.h"
+#include "scan/address_scanner.h"
+#include "scan/cache_location.h"
+
+namespace ravelo {
+namespace {
+
+constexpr float kWaitingPause = 1.0f / 24.0f;
+
+const std::array<std::string, 4> &waitingTexts() {
+    static const std::array<std::string, 4> texts = {
+        statusText(89, "Please wait while reading file"),
+        statusText(89, "Please wait while reading file."),
+        statusText(89, "Please wait while reading file.."),
+        statusText(89, "Please wait while reading file..."),
+    };
+    return texts;
+}
+
+void setButtonsEnabled(BrowseControls &c, bool enabled) {
+    c.browse.setEnabled(enabled);
+    c.exportButton.setEnabled(enabled);
+}
+
+// Appends the file's addresses to the list and returns how many it added.
+int scanInto(ByteSource &file, const std::string &path, BrowseControls &c) {
+    AddressScanner scanner(file);
+    int added = 0;
+    for (;;) {
+        for (const std::string &text : waitingTexts()) {
+            c.status.setCaption(text);
+            c.pauser.Pause(kWaitingPause);
+        }
+        const std::optional<std::string> address = scanner.next();
+        if (!address || !c.list.Append(*address)) {
+            return added;
+        }
+        ++added;
+        c.cachePath.setText(path);
+        ShowCount(c.list, c.countLabel);
+        if (added == kMaxAddressesPerScan) {
+            return added;
+        }
+    }
+}
+
+}  // namespace
+
+std::string startUpText() { return statusText(110, "Click browse to begin."); }
+
+void Browse(BrowseControls &c) {
+    if (!c.browse.isEnabled()) {
+        return;
+    }
+    setButtonsEnabled(c, false);
+    c.status.setCaption(statusText(108, "Browsing for File..."));
+    const OpenFileRequest request{
+        .title = "Choose your NK2 file.",
+        .filterName = "NK2 Files (*.NK2)",
+        .filterPattern = "*.NK2",
+        .startPath = defaultCachePath(GetSpecialFolder(kAppDataFolderId, c.specialFolder)),
+    };
+    const std::optional<std::string> path = c.chooser.chooseFile(request);
+    if (!path) {
+        c.status.setCaption(startUpText());
+        setButtonsEnabled(c, true);
+        return;
+    }
+    std::unique_ptr<ByteFile> file = ByteFile::open(*path);
+    if (!file) {
+        c.status.setCaption(statusText(89, "Could not open the chosen file."));
+        setButtonsEnabled(c, true);
+        return;
+    }
+    const int added = scanInto(*file, *path, c);
+    file.reset();
+    setButtonsEnabled(c, true);
+    c.status.setCaption("Finished reading file, " + std::to_string(added) +
+                        " e-mail addresses found.");
+}
+
+}  // namespace ravelo

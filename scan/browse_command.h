@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "addresses/address_list.h"
+#include "platform/controls.h"
+#include "platform/file_chooser.h"
+#include "platform/special_folder.h"
+
+namespace ravelo {
+
+inline constexpr int kMaxAddressesPerScan = 1000;
+
+// The main window's parts that the Browse command uses.
+struct BrowseControls {
+    Button &browse;        // Command1
+    Button &exportButton;  // Command2
+    Label &status;         // Label7
+    Label &countLabel;     // Label5
+    TextBox &cachePath;    // Text2
+    AddressList &list;
+    Pauser &pauser;
+    FileChooser &chooser;
+    const SpecialFolderRequest &specialFolder;
+};
+
+// What the status line says when the program starts and after a cancelled Browse.
+std::string startUpText();
+
+// Lets the user choose a cache file and appends the addresses found in it to the list, at most
+// 1000 of them. The status line shows the progress; between two addresses window events are
+// handled. Does nothing while a scan is already running.
+void Browse(BrowseControls &controls);
+
+}  // namespace ravelo

@@ -1,0 +1,140 @@
+#include "export/export_command.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "export/contact_csv.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+
+namespace {
+
+std::string prefixed(int spaces, const std::string &tail) {
+    return "Ravelo version .06 beta" + std::string(spaces, ' ') + tail;
+}
+
+struct ExportFixture : ::testing::Test {
+    Log log;
+    AddressList list;
+    FakeLabel status{log, "Label7"};
+    FakeTextBox exportPath;
+    FakePauser pauser{log};
+    FakeMessageBoxes messages;
+    ExportControls controls{list, status, exportPath, pauser, messages};
+    TempDir dir;
+
+    void fill(std::initializer_list<const char *> entries) {
+        for (const char *entry : entries) {
+            list.Append(entry);
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(ExportFixture, YesAppendsTheListAndSaysWhere) {
+    fill({"a@x", "b@x"});
+    exportPath.value = dir.file("contacts.csv");
+    Export(controls);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Are you sure you wish to export this file to\r\n" + exportPath.value + "?");
+    EXPECT_EQ(messages.shown[0].title, "Confirm file export?");
+    EXPECT_EQ(messages.shown[0].style, 68);
+    EXPECT_EQ(log, (Log{"Label7: 2",
+                        "Label7: " + prefixed(55, "File successfully written to") + exportPath.value,
+                        "pause 0.125"}));
+    EXPECT_EQ(readAll(exportPath.value), contactFileText(list));
+}
+
+TEST_F(ExportFixture, TwoExportsAppendTwoWholeBlocks) {
+    fill({"a@x", "b@x"});
+    exportPath.value = dir.file("contacts.csv");
+    Export(controls);
+    Export(controls);
+    EXPECT_EQ(readAll(exportPath.value), contactFileText(list) + contactFileText(list));
+}
+
+TEST_F(ExportFixture, SpacesAroundThePathAreDroppedOnlyForOpening) {
+    fill({"a@x"});
+    exportPath.value = "  " + dir.file("spaced.csv") + "   ";
+    Export(controls);
+    EXPECT_EQ(readAll(dir.file("spaced.csv")), contactFileText(list));
+    EXPECT_EQ(messages.shown[0].text,
+              "Are you sure you wish to export this file to\r\n" + exportPath.value + "?");
+    EXPECT_EQ(status.caption, prefixed(55, "File successfully written to") + exportPath.value);
+}
+
+TEST_F(ExportFixture, AnEmptyListCreatesAnEmptyFileOrLeavesOneAsItWas) {
+    exportPath.value = dir.file("new.csv");
+    Export(controls);
+    EXPECT_TRUE(std::filesystem::exists(exportPath.value));
+    EXPECT_EQ(readAll(exportPath.value), "");
+    EXPECT_EQ(log.front(), "Label7: 0");
+    exportPath.value = dir.write("old.csv", "kept\r\n");
+    Export(controls);
+    EXPECT_EQ(readAll(exportPath.value), "kept\r\n");
+    EXPECT_EQ(status.caption, prefixed(55, "File successfully written to") + exportPath.value);
+}
+
+TEST_F(ExportFixture, NoFlashesTheRefusalAndTouchesNoFile) {
+    fill({"a@x"});
+    exportPath.value = dir.file("never.csv");
+    messages.answer = kAnswerNo;
+    Export(controls);
+    const std::string refusal =
+        "Label7: " + prefixed(52, "Detected user aborted file export! File NOT exported.");
+    EXPECT_EQ(log, (Log{"Label7: 1", refusal, "pause 0.125", "Label7 color 255,0,0", "pause 8",
+                        "Label7 color 0,0,255", refusal, "pause 0.125"}));
+    EXPECT_FALSE(std::filesystem::exists(exportPath.value));
+}
+
+TEST_F(ExportFixture, APathThatCannotBeWrittenEndsQuietlyWithTheCountShown) {
+    fill({"a@x"});
+    for (const std::string &path : {std::string(), std::string("   "), dir.file(""),
+                                    dir.file("missing/contacts.csv")}) {
+        log.clear();
+        exportPath.value = path;
+        Export(controls);
+        EXPECT_EQ(log, Log{"Label7: 1"}) << "path '" << path << "'";
+        EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
+    }
+}
+
+TEST_F(ExportFixture, AWriteThatFailsPartWayLeavesTheFileAsItWas) {
+    for (int i = 0; i < 200; ++i) {
+        list.Append("somebody" + std::to_string(i) + "@example.org");
+    }
+    const std::string before = "an earlier export\r\n";
+    exportPath.value = dir.write("contacts.csv", before);
+
+    // Let the file grow by a few kilobytes only, so that the write fails in its middle.
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Export(controls);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(readAll(exportPath.value), before);
+    EXPECT_EQ(log, Log{"Label7: 200"});
+}
+
+TEST_F(ExportFixture, AFullDeviceEndsQuietly) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full here";
+    }
+    fill({"a@x"});
+    exportPath.value = "/dev/full";
+    Export(controls);
+    EXPECT_EQ(log, Log{"Label7: 1"});
+}

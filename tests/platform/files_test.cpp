@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/append_file.h"
+#include "platform/byte_file.h"
+#include "platform/start_folder.h"
+#include "support/temp_dir.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+using namespace std::string_literals;
+
+TEST(ByteFile, ReadsBinaryBytesByOffset) {
+    TempDir dir;
+    const std::string bytes = "a\0\x1a\r\n\xff"s + std::string(5000, 'z');
+    auto file = ByteFile::open(dir.write("cache.NK2", bytes));
+    ASSERT_TRUE(file);
+    char out[8] = {};
+    EXPECT_EQ(file->readAt(0, out, 6), 6u);
+    EXPECT_EQ(std::string(out, 6), bytes.substr(0, 6));
+    EXPECT_EQ(file->readAt(bytes.size() - 3, out, 8), 3u);
+    EXPECT_EQ(file->readAt(bytes.size() + 10, out, 8), 0u);
+    EXPECT_EQ(file->readAt(2, out, 1), 1u) << "reading goes on after the end was reached";
+    EXPECT_EQ(out[0], '\x1a');
+}
+
+TEST(ByteFile, MissingFileReadsEmptyAndIsNotCreated) {
+    TempDir dir;
+    auto file = ByteFile::open(dir.file("missing.NK2"));
+    ASSERT_TRUE(file);
+    char out[4];
+    EXPECT_EQ(file->readAt(0, out, 4), 0u);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing.NK2")));
+}
+
+TEST(ByteFile, FolderCannotBeOpened) {
+    TempDir dir;
+    EXPECT_FALSE(ByteFile::open(dir.file("")));
+}
+
+TEST(AppendWhole, CreatesAppendsAndKeepsBytesAsTheyAre) {
+    TempDir dir;
+    const std::string path = dir.file("out.csv");
+    EXPECT_TRUE(appendWhole(path, "one\r\n"));
+    EXPECT_TRUE(appendWhole(path, "two\x1a\xe9\r\n"));
+    EXPECT_EQ(readAll(path), "one\r\ntwo\x1a\xe9\r\n");
+}
+
+TEST(StartFolder, NearestExistingFolderOfAPathWithEitherSeparator) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("Microsoft"));
+    const std::string base = dir.file("");
+    EXPECT_EQ(nearestExistingFolder(base + "Microsoft\\Outlook\\Outlook.NK2"),
+              base + "Microsoft");
+    EXPECT_EQ(nearestExistingFolder(base + "Microsoft/Outlook.NK2"), base + "Microsoft");
+    EXPECT_EQ(nearestExistingFolder("no-such-folder\\Outlook\\Outlook.NK2"), "");
+}

@@ -1,0 +1,101 @@
+#include "scan/address_scanner.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "support/memory_source.h"
+
+using ravelo::AddressScanner;
+using ravelo::testing::MemorySource;
+using namespace std::string_literals;
+
+namespace {
+
+std::vector<std::string> scanAll(const std::string &bytes, std::size_t bufferSize) {
+    MemorySource source(bytes);
+    AddressScanner scanner(source, bufferSize);
+    std::vector<std::string> found;
+    while (auto address = scanner.next()) {
+        found.push_back(*address);
+    }
+    EXPECT_FALSE(scanner.next()) << "nothing may be found after the end";
+    return found;
+}
+
+// The rules spelt out one byte at a time, as simply as they can be: windows from the second
+// byte, the terminator searched from the fifth byte after the marker, the text cut at a zero.
+std::vector<std::string> referenceScan(const std::string &bytes) {
+    std::vector<std::string> found;
+    std::size_t window = 1;
+    while (window + 5 <= bytes.size()) {
+        if (bytes.compare(window, 5, "SMTP:") != 0) {
+            ++window;
+            continue;
+        }
+        const std::size_t terminator = bytes.find('\3', window + 5);
+        if (terminator == std::string::npos) {
+            break;
+        }
+        const std::string text = bytes.substr(window + 5, terminator - window - 4);
+        found.push_back(text.substr(0, text.find('\0')));
+        window += 6;
+    }
+    return found;
+}
+
+struct Case {
+    const char *name;
+    std::string bytes;
+    std::vector<std::string> expected;
+};
+
+const Case kCases[] = {
+    {"worked example", "xxxSMTP:abc\0z\3"s, {"abc"}},
+    {"marker at the first byte is not seen", "SMTP:abc\3"s, {}},
+    {"marker at the second byte is seen", "xSMTP:abc\0\3"s, {"abc"}},
+    {"without a zero the terminator stays", "xSMTP:abc\3"s, {"abc\3"}},
+    {"terminator right after the marker", "xSMTP:\3"s, {"\3"}},
+    {"zero right after the marker gives an empty entry", "xSMTP:\0zz\3"s, {""}},
+    {"a marker directly after a marker is part of the text", "xSMTP:SMTP:x\3"s, {"SMTP:x\3"}},
+    {"a marker six bytes after a marker is found", "xSMTP:aSMTP:b\3"s, {"aSMTP:b\3", "b\3"}},
+    {"the marker is case-sensitive", "xsmtp:abc\3xSmtp:d\3"s, {}},
+    {"marker in the last five bytes adds nothing", "xxabc\3SMTP:"s, {}},
+    {"a missing terminator ends the scan", "xSMTP:abcSMTP:def"s, {}},
+    {"file shorter than six bytes", "xSMTP"s, {}},
+    {"empty file", ""s, {}},
+    {"two equal addresses", "xSMTP:a@b\0\3SMTP:a@b\0\3"s, {"a@b", "a@b"}},
+    {"high bytes pass unchanged", "xSMTP:\xe9\x80\xff\3"s, {"\xe9\x80\xff\3"}},
+};
+
+}  // namespace
+
+TEST(AddressScanner, FindsWhatTheRulesSay) {
+    for (const Case &c : kCases) {
+        for (std::size_t bufferSize : {5u, 6u, 7u, 11u, 1u << 20}) {
+            EXPECT_EQ(scanAll(c.bytes, bufferSize), c.expected)
+                << c.name << ", buffer of " << bufferSize;
+        }
+        EXPECT_EQ(referenceScan(c.bytes), c.expected) << c.name << " (reference)";
+    }
+}
+
+TEST(AddressScanner, AgreesWithTheRulesOnRandomBytes) {
+    std::mt19937 random(20261207);
+    const std::string pieces[] = {"SMTP:", "SMTP:", "S", "MTP:", "\3", "\0"s, "a", "bc", "\xff"};
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        const int length = static_cast<int>(random() % 40);
+        for (int i = 0; i < length; ++i) {
+            bytes += pieces[random() % std::size(pieces)];
+        }
+        const std::size_t bufferSize = 5 + random() % 12;
+        ASSERT_EQ(scanAll(bytes, bufferSize), referenceScan(bytes))
+            << "buffer " << bufferSize << ", bytes of length " << bytes.size();
+    }
+}
+
+TEST(AddressScanner, LongAddressSpanningManyBuffers) {
+    const std::string address(5000, 'q');
+    EXPECT_EQ(scanAll("x" "SMTP:" + address + "\0\3"s, 64), std::vector<std::string>{address});
+}

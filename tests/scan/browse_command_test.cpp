@@ -1,0 +1,195 @@
+#include "scan/browse_command.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "addresses/list_commands.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+using namespace std::string_literals;
+
+namespace {
+
+std::string prefixed(int spaces, const std::string &tail) {
+    return "Ravelo version .06 beta" + std::string(spaces, ' ') + tail;
+}
+
+const std::string kBrowsing = prefixed(108, "Browsing for File...");
+const std::string kStartUp = prefixed(110, "Click browse to begin.");
+
+std::vector<std::string> waitingSet() {
+    std::vector<std::string> set;
+    for (const char *dots : {"", ".", "..", "..."}) {
+        set.push_back("Label7: " + prefixed(89, "Please wait while reading file"s + dots));
+        set.push_back("pause 0.0416666679");
+    }
+    return set;
+}
+
+struct BrowseFixture : ::testing::Test {
+    Log log;
+    FakeButton browse{log, "Command1"};
+    FakeButton exportButton{log, "Command2"};
+    FakeLabel status{log, "Label7"};
+    FakeLabel countLabel{log, "Label5"};
+    FakeTextBox cachePath{"start"};
+    AddressList list;
+    FakePauser pauser{log};
+    FakeChooser chooser;
+    SpecialFolderRequest folder = [](std::span<char> buffer, std::int16_t) {
+        std::strcpy(buffer.data(), "C:\\Roaming");
+        return true;
+    };
+    BrowseControls controls{browse, exportButton, status, countLabel, cachePath,
+                            list,   pauser,       chooser, folder};
+    TempDir dir;
+
+    // Runs Browse on a file with these bytes and returns the log without the label5 lines.
+    void browseBytes(const std::string &bytes) {
+        chooser.answer = dir.write("cache.NK2", bytes);
+        Browse(controls);
+    }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> all;
+        for (int i = 0; i < list.Count(); ++i) {
+            all.push_back(list.ItemAt(i));
+        }
+        return all;
+    }
+};
+
+}  // namespace
+
+TEST_F(BrowseFixture, FileWithoutAddressesShowsOneWaitAndReportsZero) {
+    browseBytes("no markers here");
+    std::vector<std::string> expected = {"Command1 disabled", "Command2 disabled",
+                                         "Label7: " + kBrowsing};
+    for (const std::string &line : waitingSet()) {
+        expected.push_back(line);
+    }
+    expected.insert(expected.end(), {"Command1 enabled", "Command2 enabled",
+                                     "Label7: Finished reading file, 0 e-mail addresses found."});
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(cachePath.writes, 0);
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST_F(BrowseFixture, EachAddressIsFollowedByItsCountAndPathThenTheNextWait) {
+    browseBytes("xSMTP:ann@example.org\0\3SMTP:bob\3"s);
+    std::vector<std::string> expected = {"Command1 disabled", "Command2 disabled",
+                                         "Label7: " + kBrowsing};
+    for (const char *count : {"1", "2"}) {
+        for (const std::string &line : waitingSet()) {
+            expected.push_back(line);
+        }
+        expected.push_back("Label5: "s + count);
+    }
+    for (const std::string &line : waitingSet()) {
+        expected.push_back(line);
+    }
+    expected.insert(expected.end(), {"Command1 enabled", "Command2 enabled",
+                                     "Label7: Finished reading file, 2 e-mail addresses found."});
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(entries(), (std::vector<std::string>{"ann@example.org", "bob\3"}));
+    EXPECT_EQ(cachePath.value, *chooser.answer);
+}
+
+TEST_F(BrowseFixture, AsksForTheCacheFileAtItsUsualPlace) {
+    browseBytes("");
+    ASSERT_EQ(chooser.requests.size(), 1u);
+    const OpenFileRequest &request = chooser.requests[0];
+    EXPECT_EQ(request.title, "Choose your NK2 file.");
+    EXPECT_EQ(request.filterName, "NK2 Files (*.NK2)");
+    EXPECT_EQ(request.filterPattern, "*.NK2");
+    EXPECT_EQ(request.startPath, "C:\\Roaming\\Microsoft\\Outlook\\Outlook.NK2");
+}
+
+TEST_F(BrowseFixture, StopsAfterAThousandAddresses) {
+    std::string bytes = "x";
+    for (int i = 0; i < 1001; ++i) {
+        bytes += "SMTP:" + std::to_string(i) + "\0\3"s;
+    }
+    browseBytes(bytes);
+    EXPECT_EQ(list.Count(), 1000);
+    EXPECT_EQ(list.ItemAt(999), "999");
+    EXPECT_EQ(pauser.calls, 4 * 1000);
+    EXPECT_EQ(log.back(), "Label7: Finished reading file, 1000 e-mail addresses found.");
+}
+
+TEST_F(BrowseFixture, ASecondRunAppendsAndCountsOnlyItsOwn) {
+    list.Append("old");
+    browseBytes("xSMTP:new\0\3"s);
+    EXPECT_EQ(entries(), (std::vector<std::string>{"old", "new"}));
+    EXPECT_EQ(countLabel.caption, "2");
+    EXPECT_EQ(status.caption, "Finished reading file, 1 e-mail addresses found.");
+}
+
+TEST_F(BrowseFixture, CancelLeavesEverythingAsItWas) {
+    list.Append("kept");
+    chooser.answer.reset();
+    Browse(controls);
+    EXPECT_EQ(log, (std::vector<std::string>{"Command1 disabled", "Command2 disabled",
+                                             "Label7: " + kBrowsing, "Label7: " + kStartUp,
+                                             "Command1 enabled", "Command2 enabled"}));
+    EXPECT_EQ(entries(), std::vector<std::string>{"kept"});
+    EXPECT_EQ(cachePath.writes, 0);
+}
+
+TEST_F(BrowseFixture, AMissingFileReadsAsEmptyAndIsNotCreated) {
+    chooser.answer = dir.file("typed-name.NK2");
+    Browse(controls);
+    EXPECT_EQ(status.caption, "Finished reading file, 0 e-mail addresses found.");
+    EXPECT_FALSE(std::filesystem::exists(*chooser.answer));
+}
+
+TEST_F(BrowseFixture, AFileThatCannotBeOpenedIsNotScanned) {
+    chooser.answer = dir.file("");  // the folder itself
+    list.Append("kept");
+    Browse(controls);
+    EXPECT_EQ(pauser.calls, 0);
+    EXPECT_TRUE(browse.enabled);
+    EXPECT_TRUE(exportButton.enabled);
+    EXPECT_EQ(entries(), std::vector<std::string>{"kept"});
+    EXPECT_EQ(status.caption, prefixed(89, "Could not open the chosen file."));
+}
+
+TEST_F(BrowseFixture, ScanningNeverChangesTheFile) {
+    const std::string bytes = "xSMTP:a\0\3SMTP:b\3"s;
+    browseBytes(bytes);
+    EXPECT_EQ(readAll(*chooser.answer), bytes);
+}
+
+TEST_F(BrowseFixture, ClearListDuringAPauseEmptiesTheListAndTheScanGoesOn) {
+    FakeListBox listBox;
+    FakeTextBox clipboard;
+    ListControls listControls{list, listBox, status, countLabel, clipboard};
+    pauser.duringCall = 5;  // in the pass after the first address
+    pauser.during = [&] { ClearList(listControls); };
+    browseBytes("xSMTP:a\0\3SMTP:b\0\3SMTP:c\0\3"s);
+    EXPECT_EQ(entries(), (std::vector<std::string>{"b", "c"}));
+    EXPECT_EQ(countLabel.caption, "2");
+    EXPECT_EQ(status.caption, "Finished reading file, 3 e-mail addresses found.");
+}
+
+TEST_F(BrowseFixture, BrowseDuringARunningScanIsIgnored) {
+    pauser.duringCall = 2;
+    pauser.during = [&] { Browse(controls); };
+    browseBytes("xSMTP:a\0\3"s);
+    EXPECT_EQ(chooser.requests.size(), 1u);
+    EXPECT_EQ(entries(), std::vector<std::string>{"a"});
+}
+
+TEST_F(BrowseFixture, AFullListEndsTheScan) {
+    for (int i = 0; i < AddressList::kMaxCount - 1; ++i) {
+        list.Append("x");
+    }
+    browseBytes("xSMTP:a\0\3SMTP:b\0\3"s);
+    EXPECT_EQ(list.Count(), AddressList::kMaxCount);
+    EXPECT_EQ(list.ItemAt(AddressList::kMaxCount - 1), "a");
+    EXPECT_EQ(status.caption, "Finished reading file, 1 e-mail addresses found.");
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/file_chooser.h"
+#include "platform/message_box.h"
+
+// Stand-ins for the window's controls that write what happens to them into one shared log, so
+// that a test can check a whole run of a command in order.
+namespace ravelo::testing {
+
+using Log = std::vector<std::string>;
+
+class FakeLabel final : public Label {
+public:
+    FakeLabel(Log &log, std::string name) : log_(log), name_(std::move(name)) {}
+    void setCaption(const std::string &text) override {
+        caption = text;
+        log_.push_back(name_ + ": " + text);
+    }
+    void setBackColor(Rgb color) override {
+        backColor = color;
+        log_.push_back(name_ + " color " + std::to_string(color.red) + "," +
+                       std::to_string(color.green) + "," + std::to_string(color.blue));
+    }
+    std::string caption;
+    Rgb backColor{0, 0, 255};
+
+private:
+    Log &log_;
+    std::string name_;
+};
+
+class FakeTextBox final : public TextBox {
+public:
+    explicit FakeTextBox(std::string initial = {}) : value(std::move(initial)) {}
+    std::string text() const override { return value; }
+    void setText(const std::string &text) override {
+        value = text;
+        ++writes;
+    }
+    std::string value;
+    int writes = 0;
+};
+
+class FakeButton final : public Button {
+public:
+    FakeButton(Log &log, std::string name) : log_(log), name_(std::move(name)) {}
+    bool isEnabled() const override { return enabled; }
+    void setEnabled(bool on) override {
+        enabled = on;
+        log_.push_back(name_ + (on ? " enabled" : " disabled"));
+    }
+    bool enabled = true;
+
+private:
+    Log &log_;
+    std::string name_;
+};
+
+class FakeListBox final : public ListBox {
+public:
+    void setFocus() override { ++focused; }
+    void redraw() override { ++redrawn; }
+    int focused = 0;
+    int redrawn = 0;
+};
+
+// Logs each wait; `during` runs inside the given wait (counted from 1), as a window event would.
+class FakePauser final : public Pauser {
+public:
+    explicit FakePauser(Log &log) : log_(log) {}
+    void Pause(float seconds) override {
+        ++calls;
+        char text[32];
+        std::snprintf(text, sizeof text, "pause %.9g", static_cast<double>(seconds));
+        log_.push_back(text);
+        if (during && calls == duringCall) {
+            during();
+        }
+    }
+    int calls = 0;
+    int duringCall = 0;
+    std::function<void()> during;
+
+private:
+    Log &log_;
+};
+
+class FakeChooser final : public FileChooser {
+public:
+    std::optional<std::string> chooseFile(const OpenFileRequest &request) override {
+        requests.push_back(request);
+        return answer;
+    }
+    std::optional<std::string> answer;
+    std::vector<OpenFileRequest> requests;
+};
+
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    int show(const std::string &text, const std::string &title, int style) override {
+        shown.push_back({text, title, style});
+        return answer;
+    }
+    struct Shown {
+        std::string text, title;
+        int style;
+    };
+    int answer = kAnswerYes;
+    std::vector<Shown> shown;
+};
+
+}  // namespace ravelo::testing

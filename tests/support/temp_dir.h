@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace ravelo::testing {
+
+// A folder of its own for one test, removed with everything in it afterwards.
+class TempDir {
+public:
+    TempDir() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("ravelo-test-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+
+    std::string file(const std::string &name) const { return (path_ / name).string(); }
+
+    std::string write(const std::string &name, const std::string &bytes) const {
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+        return file(name);
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string readAll(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace ravelo::testing
