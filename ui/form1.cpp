@@ -1,0 +1,322 @@
+#include "ui/form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include "export/export_command.h"
+#include "platform/dialogs.h"
+#include "platform/end_program.h"
+#include "platform/event_loop_pauser.h"
+#include "platform/product.h"
+#include "platform/text_codec.h"
+#include "scan/browse_command.h"
+#include "scan/cache_location.h"
+#include "ui/address_list_model.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/menu_shortcuts_first.h"
+#include "ui/window_layout.h"
+
+namespace ravelo {
+namespace {
+
+constexpr Rgb kHeading{0, 0, 64};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kButtonFace{224, 224, 224};
+
+QLabel *addLabel(QWidget *client, const char *name, const char *caption, QRect place,
+                 const QFont &font) {
+    auto *label = new QLabel(QString::fromLatin1(caption), client);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(place);
+    label->setFont(font);
+    return label;
+}
+
+QLineEdit *addTextBox(QWidget *client, const char *name, const QString &text, QRect place) {
+    auto *edit = new QLineEdit(text, client);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(place);
+    return edit;
+}
+
+QToolButton *addPictureButton(QWidget *client, const char *name, const char *caption,
+                              const char *icon, QRect place) {
+    auto *button = new QToolButton(client);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(QString::fromLatin1(caption));
+    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setIconSize(place.height() > 60 ? QSize(32, 32) : QSize(24, 24));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setGeometry(place);
+    button->setFont(windowFont(QStringLiteral("Arial"), 8.25, true));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, QColor(kButtonFace.red, kButtonFace.green, kButtonFace.blue));
+    button->setPalette(palette);
+    return button;
+}
+
+QAction *addMenuItem(QMenu *menu, const char *name, const char *caption,
+                     const QKeySequence &shortcut = {}) {
+    QAction *action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QMenu *addMenu(QMenuBar *bar, const char *name) {
+    QMenu *menu = bar->addMenu(QString::fromLatin1(name));
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+}  // namespace
+
+Form1::Form1(Form1Services services)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint),
+      services_(std::move(services)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Ravelo"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/ravelo.ico")));
+    setFont(defaultWindowFont());
+    if (services_.pauser == nullptr) {
+        ownPauser_ = std::make_unique<EventLoopPauser>(clock_);
+        services_.pauser = ownPauser_.get();
+    }
+    if (services_.chooser == nullptr) {
+        ownChooser_ = std::make_unique<DialogFileChooser>(this);
+        services_.chooser = ownChooser_.get();
+    }
+    if (services_.messages == nullptr) {
+        ownMessages_ = std::make_unique<DialogMessageBoxes>(this);
+        services_.messages = ownMessages_.get();
+    }
+    if (!services_.endProgram) {
+        services_.endProgram = endProgramNow;
+    }
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(611, 511);
+    setCentralWidget(client);
+    createControls(client);
+    createMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+    browseButton_->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls(QWidget *client) {
+    auto *picture = new QLabel(client);
+    picture->setObjectName(QStringLiteral("Picture"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/images/background.jpg")));
+    picture->setGeometry(0, 0, 1052, 760);
+
+    const QFont heading = windowFont(QStringLiteral("Arial Black"), 9.75);
+    const QFont smallHeading = windowFont(QStringLiteral("Arial Black"), 9);
+    const QColor face = palette().color(QPalette::Button);
+    const Rgb systemFace{static_cast<std::uint8_t>(face.red()),
+                         static_cast<std::uint8_t>(face.green()),
+                         static_cast<std::uint8_t>(face.blue())};
+
+    statusLine_ = addLabel(client, "Label7", "", twips(-30, 0, 9690, 300),
+                           windowFont(QStringLiteral("Arial Rounded MT Bold"), 9));
+    statusLine_->setIndent(2);  // the label starts 2 pixels left of the window's edge
+    status_ = std::make_unique<WidgetLabel>(statusLine_);
+    status_->setCaption(startUpText());
+    status_->setBackColor(kStatusBlue);
+    setTextColor(statusLine_, Rgb{192, 192, 255});
+
+    QLabel *label2 = addLabel(client, "Label2", "Locate NK2 file", twips(45, 360, 2655, 255), heading);
+    setTextColor(label2, kHeading);
+    paintBackground(label2, systemFace);
+
+    cachePathBox_ = addTextBox(client, "Text2",
+                               QStringLiteral("C:\\Documents and Settings\\USERNAME\\Application "
+                                              "Data\\Microsoft\\Outlook\\Outlook.NK2"),
+                               twips(45, 645, 7080, 285));
+
+    QLabel *label4 = addLabel(client, "Label4", "Address Clipboard", twips(75, 1020, 2145, 255), heading);
+    setTextColor(label4, kHeading);
+    paintBackground(label4, kWhite);
+
+    clipboardBox_ = addTextBox(
+        client, "Text3",
+        QStringLiteral("Select the e-mail address from the list below, then Copy & Paste from here."),
+        twips(270, 1290, 6855, 300));
+
+    QLabel *label8 = addLabel(client, "Label8", "e-mail Addresses", twips(75, 1830, 2490, 255), heading);
+    setTextColor(label8, kHeading);
+    paintBackground(label8, kWhite);
+
+    QLabel *label1 = addLabel(client, "Label1", "Addresses Read:", twips(4635, 1860, 3300, 255), smallHeading);
+    setTextColor(label1, kHeading);
+    paintBackground(label1, kWhite);
+
+    countLabel_ = addLabel(client, "Label5", "0", twips(6315, 1860, 885, 255), smallHeading);
+    setTextColor(countLabel_, Rgb{0, 0, 255});
+    paintBackground(countLabel_, kWhite);
+    count_ = std::make_unique<WidgetLabel>(countLabel_);
+
+    listView_ = new QListView(client);
+    listView_->setObjectName(QStringLiteral("List1"));
+    listView_->setGeometry(twips(270, 2100, 6870, 4935));
+    listView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listView_->setUniformItemSizes(true);
+    listModel_ = new AddressListModel(list_, this);
+    listView_->setModel(listModel_);
+    connect(listView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Form1::followListSelection);
+    listBox_ = std::make_unique<WidgetListBox>(listView_);
+
+    QLabel *label6 = addLabel(client, "Label6", "Export list to CSV file:", twips(90, 7320, 2655, 255), heading);
+    setTextColor(label6, kHeading);
+    paintBackground(label6, systemFace);
+
+    exportPathBox_ = addTextBox(client, "Text1", QStringLiteral("C:\\nk2export.csv"),
+                                twips(2520, 7275, 4635, 285));
+
+    browseButton_ = addPictureButton(client, "Command1", "&Browse", ":/images/browse.ico",
+                                     twips(7695, 480, 1335, 1020));
+    auto *addButton = addPictureButton(client, "add", "&Add Name", ":/images/add.ico",
+                                       twips(7695, 2205, 1335, 760));
+    auto *removeButton = addPictureButton(client, "delete", "&Remove Name", ":/images/remove.ico",
+                                          twips(7695, 3300, 1335, 760));
+    auto *clearButton = addPictureButton(client, "Command3", "&Clear List", ":/images/clear.ico",
+                                         twips(7695, 4785, 1335, 1020));
+    exportButton_ = addPictureButton(client, "Command2", "&Export", ":/images/export.ico",
+                                     twips(7695, 6555, 1335, 1020));
+    connect(browseButton_, &QToolButton::clicked, this, &Form1::Command1_Click);
+    connect(addButton, &QToolButton::clicked, this, &Form1::add_Click);
+    connect(removeButton, &QToolButton::clicked, this, &Form1::delete_Click);
+    connect(clearButton, &QToolButton::clicked, this, &Form1::Command3_Click);
+    connect(exportButton_, &QToolButton::clicked, this, &Form1::Command2_Click);
+    browse_ = std::make_unique<WidgetButton>(browseButton_);
+    export_ = std::make_unique<WidgetButton>(exportButton_);
+
+    cachePath_ = std::make_unique<WidgetTextBox>(cachePathBox_);
+    clipboard_ = std::make_unique<WidgetTextBox>(clipboardBox_);
+    exportPath_ = std::make_unique<WidgetTextBox>(exportPathBox_);
+
+    // The count stays readable over the label it belongs to.
+    countLabel_->raise();
+
+    QWidget *focusOrder[] = {browseButton_, cachePathBox_, clipboardBox_, exportPathBox_,
+                             addButton,     removeButton,  listView_,     clearButton,
+                             exportButton_};
+    for (std::size_t i = 1; i < std::size(focusOrder); ++i) {
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    }
+}
+
+void Form1::createMenus() {
+    QMenu *file = addMenu(menuBar(), "File");
+    connect(addMenuItem(file, "Open", "Open"), &QAction::triggered, this, &Form1::Open_Click);
+    connect(addMenuItem(file, "Clear", "Clear List"), &QAction::triggered, this, &Form1::Clear_Click);
+    QAction *exitItem = addMenuItem(file, "exit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(exitItem, &QAction::triggered, this, &Form1::exit_Click);
+
+    QMenu *group = addMenu(menuBar(), "Group");
+    QAction *domain = addMenuItem(group, "domain", "By Domain", QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    QMenu *help = addMenu(menuBar(), "Help");
+    QAction *assistance = addMenuItem(help, "Assistance", "Assistance", QKeySequence(Qt::Key_F1));
+    connect(assistance, &QAction::triggered, this, &Form1::Assistance_Click);
+    connect(addMenuItem(help, "About", "About"), &QAction::triggered, this, &Form1::About_Click);
+
+    auto *shortcutsFirst = new MenuShortcutsFirst({exitItem, domain, assistance}, this);
+    for (QLineEdit *box : {cachePathBox_, clipboardBox_, exportPathBox_}) {
+        box->installEventFilter(shortcutsFirst);
+    }
+}
+
+ListControls Form1::listControls() {
+    return ListControls{list_, *listBox_, *status_, *count_, *clipboard_};
+}
+
+void Form1::Pause(float seconds) { services_.pauser->Pause(seconds); }
+
+void Form1::Form_Load() { cachePath_->setText(cachePathBoxText(services_.specialFolder)); }
+
+void Form1::Command1_Click() {
+    BrowseControls controls{*browse_, *export_,           *status_,
+                            *count_,  *cachePath_,        list_,
+                            *services_.pauser, *services_.chooser, services_.specialFolder};
+    Browse(controls);
+}
+
+void Form1::Open_Click() { Command1_Click(); }
+
+void Form1::followListSelection() {
+    const QModelIndexList rows = listView_->selectionModel()->selectedRows();
+    list_.Select(rows.isEmpty() ? -1 : rows.constFirst().row());
+    if (!rows.isEmpty()) {
+        List1_Click();
+    }
+}
+
+void Form1::List1_Click() {
+    ListControls controls = listControls();
+    SelectCommand(controls);
+}
+
+void Form1::delete_Click() {
+    ListControls controls = listControls();
+    RemoveName(controls);
+}
+
+void Form1::Command3_Click() {
+    ListControls controls = listControls();
+    ClearList(controls);
+}
+
+void Form1::Clear_Click() { Command3_Click(); }
+
+void Form1::add_Click() {
+    if (form2_ == nullptr) {
+        form2_ = new Form2(list_, *count_, this);
+    }
+    form2_->showEmpty();
+}
+
+void Form1::Command2_Click() {
+    ExportControls controls{list_, *status_, *exportPath_, *services_.pauser, *services_.messages};
+    Export(controls);
+}
+
+void Form1::exit_Click() { services_.endProgram(); }
+
+void Form1::Assistance_Click() {
+    if (form3_ == nullptr) {
+        form3_ = new Form3(this);
+    }
+    form3_->setEnabled(true);
+    form3_->show();
+}
+
+void Form1::About_Click() {
+    services_.messages->show("View Outlook Autocompletion cache file using Ravelo." +
+                                 std::string(kMakersNotice),
+                             "About Ravelo version .02 beta", kOkInformation);
+}
+
+void Form1::closeEvent(QCloseEvent *event) {
+    event->accept();
+    services_.endProgram();
+}
+
+}  // namespace ravelo

@@ -1,0 +1,41 @@
+#include "ui/tool_window.h"
+
+#include <QCloseEvent>
+
+#include "platform/widget_controls.h"
+#include "ui/window_layout.h"
+
+namespace ravelo {
+
+ToolWindow::ToolWindow(QWidget *owner, const QString &caption, QSize clientSize, bool resizable)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+    setWindowTitle(caption);
+    setFont(defaultWindowFont());
+    paintBackground(this, Rgb{224, 224, 224});
+    if (resizable) {
+        resize(clientSize);
+    } else {
+        setFixedSize(clientSize);
+    }
+}
+
+void ToolWindow::showEnabled() {
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+}
+
+void ToolWindow::hideDisabled() {
+    setEnabled(false);
+    hide();
+}
+
+void ToolWindow::closeEvent(QCloseEvent *event) {
+    event->accept();
+    emit closedByUser();
+    deleteLater();
+}
+
+}  // namespace ravelo

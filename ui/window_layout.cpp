@@ -1,0 +1,23 @@
+#include "ui/window_layout.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace ravelo {
+
+QFont windowFont(const QString &face, qreal points, bool bold, bool underline) {
+    QFont font;
+    // Arial's metric twin stands in for the Arial faces; Arial Black's heavy strokes are
+    // imitated by its bold weight. Arial Rounded MT Bold keeps the regular weight, so that every
+    // status text still fits the status line.
+    font.setFamilies(QStringList{face, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    const bool heavyFace =
+        face == QLatin1String("Arial Black") && !QFontDatabase::hasFamily(face);
+    font.setBold(bold || heavyFace);
+    font.setUnderline(underline);
+    return font;
+}
+
+}  // namespace ravelo

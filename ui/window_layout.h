@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+// Measures and faces of the program's windows, which are laid out in twips (15 to a pixel at
+// 96 dots per inch) and name faces that not every system has.
+namespace ravelo {
+
+inline QRect twips(int left, int top, int width, int height) {
+    auto px = [](int t) { return qRound(t / 15.0); };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+inline QSize twipsSize(int width, int height) { return twips(0, 0, width, height).size(); }
+
+// A face at a point size, falling back to the nearest face that is installed.
+QFont windowFont(const QString &face, qreal points, bool bold = false, bool underline = false);
+
+// The font of controls that are given none.
+inline QFont defaultWindowFont() { return windowFont(QStringLiteral("MS Sans Serif"), 8.25); }
+
+}  // namespace ravelo
