@@ -289,6 +289,7 @@ void Form1::Clear_Click() { Command3_Click(); }
 void Form1::add_Click() {
     if (form2_ == nullptr) {
         form2_ = new Form2(list_, *count_, this);
+        forgetWhenClosed(form2_);
     }
     form2_->showEmpty();
 }
@@ -298,11 +299,18 @@ void Form1::Command2_Click() {
     Export(controls);
 }
 
+// A window closed with its close box is made anew on its next use, even before it is gone.
+template <class Window>
+void Form1::forgetWhenClosed(QPointer<Window> &window) {
+    connect(window, &ToolWindow::closedByUser, this, [&window] { window.clear(); });
+}
+
 void Form1::exit_Click() { services_.endProgram(); }
 
 void Form1::Assistance_Click() {
     if (form3_ == nullptr) {
         form3_ = new Form3(this);
+        forgetWhenClosed(form3_);
     }
     form3_->setEnabled(true);
     form3_->show();

@@ -69,6 +69,8 @@ private:
     void createMenus();
     void followListSelection();
     ListControls listControls();
+    template <class Window>
+    void forgetWhenClosed(QPointer<Window> &window);
 
     Form1Services services_;
     MonotonicClock clock_;
