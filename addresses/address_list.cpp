@@ -52,6 +52,8 @@ void AddressList::RemoveAll() {
     }
 }
 
-void AddressList::Select(int index) { selected_ = index >= 0 && index < Count() ? index : -1; }
+void AddressList::Select(int index) {
+    selected_ = index >= 0 && index < Count() ? index : -1;
+}
 
 }  // namespace ravelo

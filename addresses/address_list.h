@@ -31,7 +31,9 @@ public:
     // when the list is full.
     bool Append(std::string_view text);
     int Count() const { return static_cast<int>(entries_.size()); }
-    const std::string &ItemAt(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
+    const std::string &ItemAt(int index) const {
+        return entries_.at(static_cast<std::size_t>(index));
+    }
     int SelectedIndex() const { return selected_; }
     std::string SelectedText() const;
     void RemoveAt(int index);

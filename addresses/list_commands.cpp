@@ -12,9 +12,9 @@ void SelectCommand(ListControls &controls) {
     const AddressList &list = controls.list;
     controls.clipboard.setText(list.SelectedText());
     const std::string count = std::to_string(list.Count());
-    controls.status.setCaption("Finished reading file, " + count + " e-mail addresses found." +
-                               std::string(60, ' ') + "Now Selected: " +
-                               std::to_string(list.SelectedIndex() + 1) + " of " + count);
+    controls.status.setCaption(
+        "Finished reading file, " + count + " e-mail addresses found." + std::string(60, ' ') +
+        "Now Selected: " + std::to_string(list.SelectedIndex() + 1) + " of " + count);
 }
 
 void RemoveName(ListControls &controls) {

@@ -8,10 +8,10 @@ namespace ravelo {
 // The main window's controls that the list commands read and write.
 struct ListControls {
     AddressList &list;
-    ListBox &listBox;     // List1
-    Label &status;        // Label7
-    Label &countLabel;    // Label5
-    TextBox &clipboard;   // Text3
+    ListBox &listBox;    // List1
+    Label &status;       // Label7
+    Label &countLabel;   // Label5
+    TextBox &clipboard;  // Text3
 };
 
 // Sets the count label to the number of entries.

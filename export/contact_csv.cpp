@@ -16,8 +16,12 @@ struct Column {
     bool quotedLater = false;  // the field's form in records after the first
 };
 
-constexpr Column kEmptyBare(std::string_view name) { return {name}; }
-constexpr Column kEmptyQuoted(std::string_view name) { return {name, Value::kEmpty, {}, true}; }
+constexpr Column kEmptyBare(std::string_view name) {
+    return {name};
+}
+constexpr Column kEmptyQuoted(std::string_view name) {
+    return {name, Value::kEmpty, {}, true};
+}
 constexpr Column kFixedBare(std::string_view name, std::string_view value) {
     return {name, Value::kFixed, value, false};
 }
@@ -186,9 +190,13 @@ std::string HeaderLine() {
     return line;
 }
 
-std::string FirstRecordLine(std::string_view address) { return recordLine(address, Form::kFirst); }
+std::string FirstRecordLine(std::string_view address) {
+    return recordLine(address, Form::kFirst);
+}
 
-std::string LaterRecordLine(std::string_view address) { return recordLine(address, Form::kLater); }
+std::string LaterRecordLine(std::string_view address) {
+    return recordLine(address, Form::kLater);
+}
 
 std::string contactFileText(const AddressList &list) {
     std::string text;

@@ -36,8 +36,8 @@ void refuse(ExportControls &c) {
 
 void Export(ExportControls &c) {
     c.status.setCaption(std::to_string(c.list.Count()));
-    const std::string prompt = "Are you sure you wish to export this file to\r\n" +
-                               c.exportPath.text() + "?";
+    const std::string prompt =
+        "Are you sure you wish to export this file to\r\n" + c.exportPath.text() + "?";
     if (c.messages.show(prompt, "Confirm file export?", kYesNoInformation) != kAnswerYes) {
         refuse(c);
         return;

@@ -20,8 +20,8 @@ bool appendWhole(const std::string &pathText, std::string_view bytes) {
     }
     std::error_code error;
     const std::uintmax_t previousSize = fs::file_size(path, error);
-    const bool complete = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                          std::fflush(file) == 0;
+    const bool complete =
+        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
     if (complete && closed) {
         return true;

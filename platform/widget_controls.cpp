@@ -5,7 +5,9 @@
 namespace ravelo {
 
 namespace {
-QColor toQColor(Rgb color) { return QColor(color.red, color.green, color.blue); }
+QColor toQColor(Rgb color) {
+    return QColor(color.red, color.green, color.blue);
+}
 }  // namespace
 
 void paintBackground(QWidget *widget, Rgb color) {
@@ -21,12 +23,20 @@ void setTextColor(QWidget *widget, Rgb color) {
     widget->setPalette(palette);
 }
 
-void WidgetLabel::setCaption(const std::string &text) { label_->setText(toQString(text)); }
+void WidgetLabel::setCaption(const std::string &text) {
+    label_->setText(toQString(text));
+}
 
-void WidgetLabel::setBackColor(Rgb color) { paintBackground(label_, color); }
+void WidgetLabel::setBackColor(Rgb color) {
+    paintBackground(label_, color);
+}
 
-std::string WidgetTextBox::text() const { return fromQString(edit_->text()); }
+std::string WidgetTextBox::text() const {
+    return fromQString(edit_->text());
+}
 
-void WidgetTextBox::setText(const std::string &text) { edit_->setText(toQString(text)); }
+void WidgetTextBox::setText(const std::string &text) {
+    edit_->setText(toQString(text));
+}
 
 }  // namespace ravelo

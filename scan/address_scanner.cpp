@@ -40,7 +40,8 @@ std::optional<std::uint64_t> AddressScanner::findMarker(std::uint64_t from) {
         const char *begin = at(from);
         const char *last = begin + (available - kMarker.size());  // the last whole window
         for (const char *s = begin; s <= last; ++s) {
-            s = static_cast<const char *>(std::memchr(s, kMarker[0], static_cast<std::size_t>(last - s) + 1));
+            s = static_cast<const char *>(
+                std::memchr(s, kMarker[0], static_cast<std::size_t>(last - s) + 1));
             if (s == nullptr) {
                 break;
             }
@@ -55,8 +56,8 @@ std::optional<std::uint64_t> AddressScanner::findMarker(std::uint64_t from) {
 std::optional<std::uint64_t> AddressScanner::findByte(char byte, std::uint64_t from,
                                                       std::uint64_t limit) {
     while (from < limit) {
-        const std::size_t available = static_cast<std::size_t>(
-            std::min<std::uint64_t>(fill(from, 1), limit - from));
+        const std::size_t available =
+            static_cast<std::size_t>(std::min<std::uint64_t>(fill(from, 1), limit - from));
         if (available == 0) {
             return std::nullopt;
         }
@@ -87,8 +88,8 @@ std::optional<std::string> AddressScanner::next() {
     std::string address;
     address.reserve(static_cast<std::size_t>(textEnd - textStart));
     for (std::uint64_t offset = textStart; offset < textEnd;) {
-        const std::size_t chunk = static_cast<std::size_t>(
-            std::min<std::uint64_t>(fill(offset, 1), textEnd - offset));
+        const std::size_t chunk =
+            static_cast<std::size_t>(std::min<std::uint64_t>(fill(offset, 1), textEnd - offset));
         if (chunk == 0) {
             break;  // the file was cut short by someone else while it was read
         }

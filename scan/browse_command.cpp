@@ -52,7 +52,9 @@ int scanInto(ByteSource &file, const std::string &path, BrowseControls &c) {
 
 }  // namespace
 
-std::string startUpText() { return statusText(110, "Click browse to begin."); }
+std::string startUpText() {
+    return statusText(110, "Click browse to begin.");
+}
 
 void Browse(BrowseControls &c) {
     if (!c.browse.isEnabled()) {

@@ -9,7 +9,9 @@ AddressListModel::AddressListModel(AddressList &list, QObject *parent)
     list_.setObserver(this);
 }
 
-AddressListModel::~AddressListModel() { list_.setObserver(nullptr); }
+AddressListModel::~AddressListModel() {
+    list_.setObserver(nullptr);
+}
 
 int AddressListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : list_.Count();

@@ -62,7 +62,8 @@ QToolButton *addPictureButton(QWidget *client, const char *name, const char *cap
     button->setGeometry(place);
     button->setFont(windowFont(QStringLiteral("Arial"), 8.25, true));
     QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, QColor(kButtonFace.red, kButtonFace.green, kButtonFace.blue));
+    palette.setColor(QPalette::Button,
+                     QColor(kButtonFace.red, kButtonFace.green, kButtonFace.blue));
     button->setPalette(palette);
     return button;
 }
@@ -140,7 +141,8 @@ void Form1::createControls(QWidget *client) {
     status_->setBackColor(kStatusBlue);
     setTextColor(statusLine_, Rgb{192, 192, 255});
 
-    QLabel *label2 = addLabel(client, "Label2", "Locate NK2 file", twips(45, 360, 2655, 255), heading);
+    QLabel *label2 =
+        addLabel(client, "Label2", "Locate NK2 file", twips(45, 360, 2655, 255), heading);
     setTextColor(label2, kHeading);
     paintBackground(label2, systemFace);
 
@@ -149,20 +151,24 @@ void Form1::createControls(QWidget *client) {
                                               "Data\\Microsoft\\Outlook\\Outlook.NK2"),
                                twips(45, 645, 7080, 285));
 
-    QLabel *label4 = addLabel(client, "Label4", "Address Clipboard", twips(75, 1020, 2145, 255), heading);
+    QLabel *label4 =
+        addLabel(client, "Label4", "Address Clipboard", twips(75, 1020, 2145, 255), heading);
     setTextColor(label4, kHeading);
     paintBackground(label4, kWhite);
 
     clipboardBox_ = addTextBox(
         client, "Text3",
-        QStringLiteral("Select the e-mail address from the list below, then Copy & Paste from here."),
+        QStringLiteral(
+            "Select the e-mail address from the list below, then Copy & Paste from here."),
         twips(270, 1290, 6855, 300));
 
-    QLabel *label8 = addLabel(client, "Label8", "e-mail Addresses", twips(75, 1830, 2490, 255), heading);
+    QLabel *label8 =
+        addLabel(client, "Label8", "e-mail Addresses", twips(75, 1830, 2490, 255), heading);
     setTextColor(label8, kHeading);
     paintBackground(label8, kWhite);
 
-    QLabel *label1 = addLabel(client, "Label1", "Addresses Read:", twips(4635, 1860, 3300, 255), smallHeading);
+    QLabel *label1 =
+        addLabel(client, "Label1", "Addresses Read:", twips(4635, 1860, 3300, 255), smallHeading);
     setTextColor(label1, kHeading);
     paintBackground(label1, kWhite);
 
@@ -183,7 +189,8 @@ void Form1::createControls(QWidget *client) {
             &Form1::followListSelection);
     listBox_ = std::make_unique<WidgetListBox>(listView_);
 
-    QLabel *label6 = addLabel(client, "Label6", "Export list to CSV file:", twips(90, 7320, 2655, 255), heading);
+    QLabel *label6 =
+        addLabel(client, "Label6", "Export list to CSV file:", twips(90, 7320, 2655, 255), heading);
     setTextColor(label6, kHeading);
     paintBackground(label6, systemFace);
 
@@ -215,9 +222,8 @@ void Form1::createControls(QWidget *client) {
     // The count stays readable over the label it belongs to.
     countLabel_->raise();
 
-    QWidget *focusOrder[] = {browseButton_, cachePathBox_, clipboardBox_, exportPathBox_,
-                             addButton,     removeButton,  listView_,     clearButton,
-                             exportButton_};
+    QWidget *focusOrder[] = {browseButton_, cachePathBox_, clipboardBox_, exportPathBox_, addButton,
+                             removeButton,  listView_,     clearButton,   exportButton_};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i) {
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
     }
@@ -226,7 +232,8 @@ void Form1::createControls(QWidget *client) {
 void Form1::createMenus() {
     QMenu *file = addMenu(menuBar(), "File");
     connect(addMenuItem(file, "Open", "Open"), &QAction::triggered, this, &Form1::Open_Click);
-    connect(addMenuItem(file, "Clear", "Clear List"), &QAction::triggered, this, &Form1::Clear_Click);
+    connect(addMenuItem(file, "Clear", "Clear List"), &QAction::triggered, this,
+            &Form1::Clear_Click);
     QAction *exitItem = addMenuItem(file, "exit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(exitItem, &QAction::triggered, this, &Form1::exit_Click);
 
@@ -248,18 +255,24 @@ ListControls Form1::listControls() {
     return ListControls{list_, *listBox_, *status_, *count_, *clipboard_};
 }
 
-void Form1::Pause(float seconds) { services_.pauser->Pause(seconds); }
+void Form1::Pause(float seconds) {
+    services_.pauser->Pause(seconds);
+}
 
-void Form1::Form_Load() { cachePath_->setText(cachePathBoxText(services_.specialFolder)); }
+void Form1::Form_Load() {
+    cachePath_->setText(cachePathBoxText(services_.specialFolder));
+}
 
 void Form1::Command1_Click() {
-    BrowseControls controls{*browse_, *export_,           *status_,
-                            *count_,  *cachePath_,        list_,
+    BrowseControls controls{*browse_,          *export_,           *status_,
+                            *count_,           *cachePath_,        list_,
                             *services_.pauser, *services_.chooser, services_.specialFolder};
     Browse(controls);
 }
 
-void Form1::Open_Click() { Command1_Click(); }
+void Form1::Open_Click() {
+    Command1_Click();
+}
 
 void Form1::followListSelection() {
     const QModelIndexList rows = listView_->selectionModel()->selectedRows();
@@ -284,7 +297,9 @@ void Form1::Command3_Click() {
     ClearList(controls);
 }
 
-void Form1::Clear_Click() { Command3_Click(); }
+void Form1::Clear_Click() {
+    Command3_Click();
+}
 
 void Form1::add_Click() {
     if (form2_ == nullptr) {
@@ -305,7 +320,9 @@ void Form1::forgetWhenClosed(QPointer<Window> &window) {
     connect(window, &ToolWindow::closedByUser, this, [&window] { window.clear(); });
 }
 
-void Form1::exit_Click() { services_.endProgram(); }
+void Form1::exit_Click() {
+    services_.endProgram();
+}
 
 void Form1::Assistance_Click() {
     if (form3_ == nullptr) {
@@ -317,9 +334,9 @@ void Form1::Assistance_Click() {
 }
 
 void Form1::About_Click() {
-    services_.messages->show("View Outlook Autocompletion cache file using Ravelo." +
-                                 std::string(kMakersNotice),
-                             "About Ravelo version .02 beta", kOkInformation);
+    services_.messages->show(
+        "View Outlook Autocompletion cache file using Ravelo." + std::string(kMakersNotice),
+        "About Ravelo version .02 beta", kOkInformation);
 }
 
 void Form1::closeEvent(QCloseEvent *event) {

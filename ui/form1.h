@@ -81,12 +81,12 @@ private:
     AddressList list_;
     AddressListModel *listModel_ = nullptr;
 
-    QLabel *statusLine_ = nullptr;      // Label7
-    QLabel *countLabel_ = nullptr;      // Label5
-    QLineEdit *cachePathBox_ = nullptr; // Text2
-    QLineEdit *clipboardBox_ = nullptr; // Text3
-    QLineEdit *exportPathBox_ = nullptr;// Text1
-    QListView *listView_ = nullptr;     // List1
+    QLabel *statusLine_ = nullptr;         // Label7
+    QLabel *countLabel_ = nullptr;         // Label5
+    QLineEdit *cachePathBox_ = nullptr;    // Text2
+    QLineEdit *clipboardBox_ = nullptr;    // Text3
+    QLineEdit *exportPathBox_ = nullptr;   // Text1
+    QListView *listView_ = nullptr;        // List1
     QToolButton *browseButton_ = nullptr;  // Command1
     QToolButton *exportButton_ = nullptr;  // Command2
 

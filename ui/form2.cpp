@@ -41,6 +41,8 @@ void Form2::Command2_Click() {
     hideDisabled();
 }
 
-void Form2::Command1_Click() { hideDisabled(); }
+void Form2::Command1_Click() {
+    hideDisabled();
+}
 
 }  // namespace ravelo

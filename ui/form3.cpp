@@ -29,9 +29,8 @@ constexpr Tip kTips[] = {
      "separated value (CSV) file. After exporting your csv, you may then import the file into "
      "Outlook contacts or any other program that accepts the CSV format.",
      105, 45, 8235, 780, "Arial", 9.75, false, true},
-    {"Label2",
-     "How to export your NK2 file to CSV and then import into Microsoft Outlook 2003 ", 105,
-     1020, 8265, 360, "Arial", 9.75, true, true},
+    {"Label2", "How to export your NK2 file to CSV and then import into Microsoft Outlook 2003 ",
+     105, 1020, 8265, 360, "Arial", 9.75, true, true},
     {"Label3",
      "1. Click the BROWSE button to locate and open your NK2 file. This is typically found "
      "under C:\\Documents and Settings\\PROFILENAME\\Application "
@@ -61,8 +60,8 @@ constexpr Tip kTips[] = {
     {"Label11", "For updates please visit the Ravelo project website:", 660, 6150, 8760, 345,
      "Arial", 9, false, true},
     {"Label12",
-     "Outlook is a registered trademark of Microsoft Corp. and is not affiliated with Ravelo",
-     105, 7020, 6060, 315, nullptr, 0, false, true},
+     "Outlook is a registered trademark of Microsoft Corp. and is not affiliated with Ravelo", 105,
+     7020, 6060, 315, nullptr, 0, false, true},
 };
 
 QLabel *addTip(QWidget *window, const Tip &tip, const QString &caption) {
@@ -102,6 +101,8 @@ Form3::Form3(QWidget *owner)
     close->setFocus();
 }
 
-void Form3::Command2_Click() { hideDisabled(); }
+void Form3::Command2_Click() {
+    hideDisabled();
+}
 
 }  // namespace ravelo

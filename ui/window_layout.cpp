@@ -11,10 +11,9 @@ QFont windowFont(const QString &face, qreal points, bool bold, bool underline) {
     // imitated by its bold weight. Arial Rounded MT Bold keeps the regular weight, so that every
     // status text still fits the status line.
     font.setFamilies(QStringList{face, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
+                                 QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(points);
-    const bool heavyFace =
-        face == QLatin1String("Arial Black") && !QFontDatabase::hasFamily(face);
+    const bool heavyFace = face == QLatin1String("Arial Black") && !QFontDatabase::hasFamily(face);
     font.setBold(bold || heavyFace);
     font.setUnderline(underline);
     return font;

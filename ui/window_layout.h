@@ -13,12 +13,16 @@ inline QRect twips(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
 
-inline QSize twipsSize(int width, int height) { return twips(0, 0, width, height).size(); }
+inline QSize twipsSize(int width, int height) {
+    return twips(0, 0, width, height).size();
+}
 
 // A face at a point size, falling back to the nearest face that is installed.
 QFont windowFont(const QString &face, qreal points, bool bold = false, bool underline = false);
 
 // The font of controls that are given none.
-inline QFont defaultWindowFont() { return windowFont(QStringLiteral("MS Sans Serif"), 8.25); }
+inline QFont defaultWindowFont() {
+    return windowFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
 
 }  // namespace ravelo

@@ -60,7 +60,8 @@ struct ListCommandsFixture : ::testing::Test {
     FakeListBox listBox;
     FakeLabel status{log, "Label7"};
     FakeLabel countLabel{log, "Label5"};
-    FakeTextBox clipboard{"Select the e-mail address from the list below, then Copy & Paste from here."};
+    FakeTextBox clipboard{
+        "Select the e-mail address from the list below, then Copy & Paste from here."};
     ListControls controls{list, listBox, status, countLabel, clipboard};
 
     void fill(std::initializer_list<const char *> entries) {

@@ -80,9 +80,16 @@ TEST(ContactCsv, RecordsInTheirTwoForms) {
     const std::string address = "ann@example.org";
     // Columns (numbered from 1) with a value, and those quoted in records after the first.
     const std::map<int, std::string> values = {
-        {50, "0/0/00"},      {53, "0/0/00"},   {58, address}, {59, "SMTP"},
-        {60, "(" + address + ")"}, {67, "Unspecified"}, {78, importNote()},
-        {82, "Normal"},      {83, "False"},    {86, "Normal"},
+        {50, "0/0/00"},
+        {53, "0/0/00"},
+        {58, address},
+        {59, "SMTP"},
+        {60, "(" + address + ")"},
+        {67, "Unspecified"},
+        {78, importNote()},
+        {82, "Normal"},
+        {83, "False"},
+        {86, "Normal"},
     };
     const std::set<int> quotedLater = {1, 6, 7, 8, 49, 58, 60, 78};
     const auto first = rawFields(FirstRecordLine(address));
@@ -93,7 +100,8 @@ TEST(ContactCsv, RecordsInTheirTwoForms) {
         const auto found = values.find(column);
         const std::string value = found == values.end() ? "" : found->second;
         const std::string quoted = "\"" + value + "\"";
-        EXPECT_EQ(first[column - 1], column == 1 ? "" : quoted) << "first record, column " << column;
+        EXPECT_EQ(first[column - 1], column == 1 ? "" : quoted)
+            << "first record, column " << column;
         EXPECT_EQ(later[column - 1], quotedLater.count(column) ? quoted : value)
             << "later record, column " << column;
     }

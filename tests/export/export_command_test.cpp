@@ -47,9 +47,10 @@ TEST_F(ExportFixture, YesAppendsTheListAndSaysWhere) {
               "Are you sure you wish to export this file to\r\n" + exportPath.value + "?");
     EXPECT_EQ(messages.shown[0].title, "Confirm file export?");
     EXPECT_EQ(messages.shown[0].style, 68);
-    EXPECT_EQ(log, (Log{"Label7: 2",
-                        "Label7: " + prefixed(55, "File successfully written to") + exportPath.value,
-                        "pause 0.125"}));
+    EXPECT_EQ(log,
+              (Log{"Label7: 2",
+                   "Label7: " + prefixed(55, "File successfully written to") + exportPath.value,
+                   "pause 0.125"}));
     EXPECT_EQ(readAll(exportPath.value), contactFileText(list));
 }
 
@@ -97,8 +98,8 @@ TEST_F(ExportFixture, NoFlashesTheRefusalAndTouchesNoFile) {
 
 TEST_F(ExportFixture, APathThatCannotBeWrittenEndsQuietlyWithTheCountShown) {
     fill({"a@x"});
-    for (const std::string &path : {std::string(), std::string("   "), dir.file(""),
-                                    dir.file("missing/contacts.csv")}) {
+    for (const std::string &path :
+         {std::string(), std::string("   "), dir.file(""), dir.file("missing/contacts.csv")}) {
         log.clear();
         exportPath.value = path;
         Export(controls);

@@ -51,8 +51,7 @@ TEST(StartFolder, NearestExistingFolderOfAPathWithEitherSeparator) {
     TempDir dir;
     std::filesystem::create_directories(dir.file("Microsoft"));
     const std::string base = dir.file("");
-    EXPECT_EQ(nearestExistingFolder(base + "Microsoft\\Outlook\\Outlook.NK2"),
-              base + "Microsoft");
+    EXPECT_EQ(nearestExistingFolder(base + "Microsoft\\Outlook\\Outlook.NK2"), base + "Microsoft");
     EXPECT_EQ(nearestExistingFolder(base + "Microsoft/Outlook.NK2"), base + "Microsoft");
     EXPECT_EQ(nearestExistingFolder("no-such-folder\\Outlook\\Outlook.NK2"), "");
 }

@@ -97,5 +97,9 @@ TEST(AddressScanner, AgreesWithTheRulesOnRandomBytes) {
 
 TEST(AddressScanner, LongAddressSpanningManyBuffers) {
     const std::string address(5000, 'q');
-    EXPECT_EQ(scanAll("x" "SMTP:" + address + "\0\3"s, 64), std::vector<std::string>{address});
+    EXPECT_EQ(scanAll("x"
+                      "SMTP:" +
+                          address + "\0\3"s,
+                      64),
+              std::vector<std::string>{address});
 }

@@ -45,7 +45,7 @@ struct BrowseFixture : ::testing::Test {
         std::strcpy(buffer.data(), "C:\\Roaming");
         return true;
     };
-    BrowseControls controls{browse, exportButton, status, countLabel, cachePath,
+    BrowseControls controls{browse, exportButton, status,  countLabel, cachePath,
                             list,   pauser,       chooser, folder};
     TempDir dir;
 

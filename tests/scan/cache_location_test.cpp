@@ -31,7 +31,8 @@ TEST(CacheLocation, FolderFromThePlatform) {
         std::string boxText;
     };
     const Case cases[] = {
-        {"a path", writes("C:\\Users\\ann\\AppData\\Roaming\0"s), "C:\\Users\\ann\\AppData\\Roaming\\",
+        {"a path", writes("C:\\Users\\ann\\AppData\\Roaming\0"s),
+         "C:\\Users\\ann\\AppData\\Roaming\\",
          "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Outlook\\Outlook.NK2"},
         {"a path ending in spaces keeps them", writes("C:\\App Data  \0junk"s), "C:\\App Data  \\",
          "C:\\App Data  \\Microsoft\\Outlook\\Outlook.NK2"},

@@ -69,7 +69,8 @@ TEST_F(Form1Fixture, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
             QString(60, QLatin1Char(' ')) + QStringLiteral("Now Selected: 999 of 999"),
     };
     for (const QString &text : texts) {
-        EXPECT_LE(status->indent() + metrics.horizontalAdvance(text), visibleEnd) << text.toStdString();
+        EXPECT_LE(status->indent() + metrics.horizontalAdvance(text), visibleEnd)
+            << text.toStdString();
         EXPECT_GE(status->indent(), -status->x()) << "the first letter is not cut off";
     }
 }
@@ -143,7 +144,8 @@ TEST_F(Form1Fixture, SelectingAnEntryFillsTheClipboardBoxAndTheStatusLine) {
     select(1);
     EXPECT_EQ(text("Text3"), "b@x");
     EXPECT_EQ(text("Label7"), QStringLiteral("Finished reading file, 3 e-mail addresses found.") +
-                                  QString(60, QLatin1Char(' ')) + QStringLiteral("Now Selected: 2 of 3"));
+                                  QString(60, QLatin1Char(' ')) +
+                                  QStringLiteral("Now Selected: 2 of 3"));
 }
 
 TEST_F(Form1Fixture, RemoveNameTakesOutTheSelectedEntryOnly) {
