@@ -1,6 +1,7 @@
 #include "export/contact_csv.h"
 
 #include <array>
+#include <vector>
 
 #include "platform/product.h"
 
@@ -120,71 +121,109 @@ constexpr std::array<std::string_view, 6> kHeaderOnlyColumns = {
     "Spouse", "User 1", "User 2", "User 3", "User 4", "Web Page",
 };
 
-// A double quote inside a quoted field is doubled, so that every reader sees the value as is.
-void appendQuoted(std::string &line, std::string_view value) {
-    line += '"';
-    for (char c : value) {
-        if (c == '"') {
-            line += '"';
-        }
-        line += c;
+// A value in a quoted field: a double quote inside it is doubled, so that every reader sees the
+// value as it is.
+void appendEscaped(std::string &line, std::string_view value) {
+    for (std::size_t quote; (quote = value.find('"')) != std::string_view::npos;) {
+        line.append(value.substr(0, quote + 1)).push_back('"');
+        value.remove_prefix(quote + 1);
     }
-    line += '"';
-}
-
-std::string fieldValue(const Column &column, std::string_view address) {
-    switch (column.value) {
-        case Value::kAddress:
-            return std::string(address);
-        case Value::kDisplayName:
-            return "(" + std::string(address) + ")";
-        case Value::kNote:
-            return importNote();
-        case Value::kFixed:
-            return std::string(column.fixed);
-        case Value::kEmpty:
-            break;
-    }
-    return {};
+    line.append(value);
 }
 
 enum class Form { kFirst, kLater };
 
-std::string recordLine(std::string_view address, Form form) {
-    std::string line;
-    line.reserve(256 + 2 * address.size());
+// Every record is the same text but for the address, which stands in two places. A form is made
+// once, as the fixed pieces around those places, and a record is those pieces with the address.
+struct RecordForm {
+    std::vector<std::string> pieces;  // one more than the places of the address
+    std::vector<bool> quotedPlaces;
+};
+
+RecordForm makeForm(Form form) {
+    RecordForm made;
+    made.pieces.emplace_back();
     for (std::size_t i = 0; i < kRecordColumns.size(); ++i) {
-        if (i > 0) {
-            line += ',';
-        }
         const Column &column = kRecordColumns[i];
         const bool quoted = form == Form::kFirst ? i > 0 : column.quotedLater;
-        const std::string value = fieldValue(column, address);
+        std::string &piece = made.pieces.back();
+        if (i > 0) {
+            piece += ',';
+        }
         if (quoted) {
-            appendQuoted(line, value);
-        } else {
-            line += value;
+            piece += '"';
+        }
+        const auto addValue = [&](std::string_view value) {
+            if (quoted) {
+                appendEscaped(made.pieces.back(), value);
+            } else {
+                made.pieces.back().append(value);
+            }
+        };
+        switch (column.value) {
+            case Value::kAddress:
+            case Value::kDisplayName:
+                addValue(column.value == Value::kDisplayName ? "(" : "");
+                made.quotedPlaces.push_back(quoted);
+                made.pieces.emplace_back(column.value == Value::kDisplayName ? ")" : "");
+                break;
+            case Value::kNote:
+                addValue(importNote());
+                break;
+            case Value::kFixed:
+                addValue(column.fixed);
+                break;
+            case Value::kEmpty:
+                break;
+        }
+        if (quoted) {
+            made.pieces.back() += '"';
         }
     }
+    return made;
+}
+
+const RecordForm &recordForm(Form form) {
+    static const RecordForm first = makeForm(Form::kFirst);
+    static const RecordForm later = makeForm(Form::kLater);
+    return form == Form::kFirst ? first : later;
+}
+
+void appendRecord(std::string &line, std::string_view address, Form which) {
+    const RecordForm &form = recordForm(which);
+    for (std::size_t place = 0; place < form.quotedPlaces.size(); ++place) {
+        line += form.pieces[place];
+        if (form.quotedPlaces[place]) {
+            appendEscaped(line, address);
+        } else {
+            line.append(address);
+        }
+    }
+    line += form.pieces.back();
+}
+
+std::string recordLine(std::string_view address, Form form) {
+    std::string line;
+    appendRecord(line, address, form);
     return line;
 }
 
 }  // namespace
 
-std::string importNote() {
-    return "Imported from Outlook Autocompletion cache file using Ravelo. " +
-           std::string(kMakersNotice);
+const std::string &importNote() {
+    static const std::string note =
+        "Imported from Outlook Autocompletion cache file using Ravelo. " +
+        std::string(kMakersNotice);
+    return note;
 }
 
 std::string HeaderLine() {
     std::string line;
     for (const Column &column : kRecordColumns) {
-        appendQuoted(line, column.name);
-        line += ',';
+        line.append("\"").append(column.name).append("\",");
     }
     for (std::string_view name : kHeaderOnlyColumns) {
-        appendQuoted(line, name);
-        line += ',';
+        line.append("\"").append(name).append("\",");
     }
     line.pop_back();
     return line;
@@ -200,12 +239,20 @@ std::string LaterRecordLine(std::string_view address) {
 
 std::string contactFileText(const AddressList &list) {
     std::string text;
+    std::size_t fixed = 2;  // the line end
+    for (const std::string &piece : recordForm(Form::kFirst).pieces) {
+        fixed += piece.size();  // the longer of the two forms
+    }
+    std::size_t size = HeaderLine().size() + 2;
+    for (int i = 0; i < list.Count(); ++i) {
+        size += fixed + 2 * list.ItemAt(i).size();
+    }
+    text.reserve(size);
     for (int i = 0; i < list.Count(); ++i) {
         if (i == 0) {
-            text += HeaderLine() + "\r\n" + FirstRecordLine(list.ItemAt(i));
-        } else {
-            text += LaterRecordLine(list.ItemAt(i));
+            text += HeaderLine() + "\r\n";
         }
+        appendRecord(text, list.ItemAt(i), i == 0 ? Form::kFirst : Form::kLater);
         text += "\r\n";
     }
     return text;

@@ -9,7 +9,7 @@
 // columns, then one record of 86 fields per address. Lines are returned without their line end.
 namespace ravelo {
 
-std::string importNote();
+const std::string &importNote();
 std::string HeaderLine();
 // The first record of an export, and the records after it: the same values, quoted differently.
 std::string FirstRecordLine(std::string_view address);

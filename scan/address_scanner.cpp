@@ -85,10 +85,15 @@ std::optional<std::string> AddressScanner::next() {
     // The address is the text up to its first zero byte, or the whole text with its terminator.
     const std::uint64_t textEnd =
         findByte('\0', textStart, *terminator + 1).value_or(*terminator + 1);
-    std::string address;
-    address.reserve(static_cast<std::size_t>(textEnd - textStart));
+    window_ = *marker + kMarker.size() + 1;
+    const auto length = static_cast<std::size_t>(textEnd - textStart);
+    if (fill(textStart, length) >= length) {
+        return std::string(at(textStart), length);
+    }
+    std::string address;  // longer than the buffer: gathered piece by piece
+    address.reserve(length);
     for (std::uint64_t offset = textStart; offset < textEnd;) {
-        const std::size_t chunk =
+        const auto chunk =
             static_cast<std::size_t>(std::min<std::uint64_t>(fill(offset, 1), textEnd - offset));
         if (chunk == 0) {
             break;  // the file was cut short by someone else while it was read
@@ -96,7 +101,6 @@ std::optional<std::string> AddressScanner::next() {
         address.append(at(offset), chunk);
         offset += chunk;
     }
-    window_ = *marker + kMarker.size() + 1;
     return address;
 }
 
