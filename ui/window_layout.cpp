@@ -15,6 +15,10 @@ QFont windowFont(const QString &face, qreal points, bool bold, bool underline) {
     font.setPointSizeF(points);
     const bool heavyFace = face == QLatin1String("Arial Black") && !QFontDatabase::hasFamily(face);
     font.setBold(bold || heavyFace);
+    if (face == QLatin1String("MS Sans Serif") && !QFontDatabase::hasFamily(face)) {
+        // MS Sans Serif sets a little narrower than Arial; closer letters keep its line breaks.
+        font.setLetterSpacing(QFont::PercentageSpacing, 98);
+    }
     font.setUnderline(underline);
     return font;
 }
