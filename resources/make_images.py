@@ -163,6 +163,8 @@ def background(path):
 
 
 def main():
+    for size in (16, 32, 48, 128):  # the application icon of desktop menus
+        app_icon().resize((size, size), Image.LANCZOS).save(f"images/ravelo-{size}.png")
     write_ico("images/ravelo.ico", app_icon())
     write_ico("images/browse.ico", browse_icon())
     write_ico("images/add.ico", sign_icon((60, 180, 60, 255), plus=True))

@@ -5,9 +5,11 @@
 #include <random>
 
 #include "support/memory_source.h"
+#include "support/reference_scan.h"
 
 using ravelo::AddressScanner;
 using ravelo::testing::MemorySource;
+using ravelo::testing::referenceScan;
 using namespace std::string_literals;
 
 namespace {
@@ -20,27 +22,6 @@ std::vector<std::string> scanAll(const std::string &bytes, std::size_t bufferSiz
         found.push_back(*address);
     }
     EXPECT_FALSE(scanner.next()) << "nothing may be found after the end";
-    return found;
-}
-
-// The rules spelt out one byte at a time, as simply as they can be: windows from the second
-// byte, the terminator searched from the fifth byte after the marker, the text cut at a zero.
-std::vector<std::string> referenceScan(const std::string &bytes) {
-    std::vector<std::string> found;
-    std::size_t window = 1;
-    while (window + 5 <= bytes.size()) {
-        if (bytes.compare(window, 5, "SMTP:") != 0) {
-            ++window;
-            continue;
-        }
-        const std::size_t terminator = bytes.find('\3', window + 5);
-        if (terminator == std::string::npos) {
-            break;
-        }
-        const std::string text = bytes.substr(window + 5, terminator - window - 4);
-        found.push_back(text.substr(0, text.find('\0')));
-        window += 6;
-    }
     return found;
 }
 

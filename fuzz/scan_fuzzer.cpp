@@ -1,0 +1,30 @@
+// Scans arbitrary bytes, through buffers of many sizes, and checks every address against the
+// rules read one byte at a time.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "scan/address_scanner.h"
+#include "support/memory_source.h"
+#include "support/reference_scan.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    // The first byte picks the buffer size, so that markers and addresses cross its edges.
+    const std::size_t bufferSize = 5 + data[0] % 64;
+    const std::string bytes(reinterpret_cast<const char *>(data + 1), size - 1);
+    ravelo::testing::MemorySource source(bytes);
+    ravelo::AddressScanner scanner(source, bufferSize);
+    std::vector<std::string> found;
+    while (auto address = scanner.next()) {
+        found.push_back(*address);
+    }
+    if (found != ravelo::testing::referenceScan(bytes)) {
+        std::fprintf(stderr, "scan differs from the rules (buffer %zu)\n", bufferSize);
+        std::abort();
+    }
+    return 0;
+}
