@@ -1,7 +1,7 @@
 #include "platform/append_file.h"
 
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #include "platform/code_page.h"
@@ -14,20 +14,21 @@ bool appendWhole(const std::string &pathText, std::string_view bytes) {
         return false;
     }
     const fs::path path = nativePath(pathText);
-    std::FILE *file = std::fopen(path.string().c_str(), "ab");
-    if (file == nullptr) {
+    std::ofstream file(path, std::ios::binary | std::ios::app);
+    if (!file.is_open()) {
         return false;
     }
     std::error_code error;
     const std::uintmax_t previousSize = fs::file_size(path, error);
-    const bool complete =
-        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (complete && closed) {
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.flush();
+    const bool written = file.good();
+    file.close();
+    if (written && !file.fail()) {
         return true;
     }
     if (!error) {
-        fs::resize_file(path, previousSize, error);
+        fs::resize_file(path, previousSize, error);  // take back what did get written
     }
     return false;
 }

@@ -1,73 +1,14 @@
 #include "platform/code_page.h"
 
-#include <array>
-
 namespace ravelo {
-namespace {
-
-// Bytes 0x80 to 0x9F; the five bytes that Windows-1252 leaves undefined keep their C1 control
-// character, as Windows converts them, so that every byte survives a round trip.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-void appendUtf8(std::string &out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-}  // namespace
-
-char16_t decodeByte(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) {
-        return kHighControls[byte - 0x80];
-    }
-    return byte;
-}
-
-char encodeCharacter(char32_t character) {
-    if (character < 0x80 || (character >= 0xA0 && character < 0x100)) {
-        return static_cast<char>(character);
-    }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == character) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return '?';
-}
-
-std::string toUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char byte : text) {
-        appendUtf8(out, decodeByte(static_cast<unsigned char>(byte)));
-    }
-    return out;
-}
 
 std::filesystem::path nativePath(const std::string &pathText) {
-#ifdef _WIN32
-    return std::filesystem::path(pathText);
-#else
-    return std::filesystem::path(toUtf8(pathText));
-#endif
+    std::u16string wide;
+    wide.reserve(pathText.size());
+    for (char byte : pathText) {
+        wide += decodeByte(static_cast<unsigned char>(byte));
+    }
+    return std::filesystem::path(wide);
 }
 
 }  // namespace ravelo

@@ -123,7 +123,7 @@ TEST(ContactCsv, EveryAddressReadsBackWhole) {
             ASSERT_TRUE(fields) << line;
             ASSERT_EQ(fields->size(), 86u) << line;
             EXPECT_EQ((*fields)[57], address);
-            EXPECT_EQ((*fields)[59], "(" + std::string(address) + ")");
+            EXPECT_EQ((*fields)[59], std::string("(").append(address).append(")"));
             EXPECT_EQ((*fields)[58], "SMTP");
             EXPECT_EQ((*fields)[82], "False");
         }

@@ -1,42 +1,14 @@
 #include "export/export_command.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "export/contact_csv.h"
-#include "support/fakes.h"
-#include "support/temp_dir.h"
+#include "export/export_fixture.h"
 
 using namespace ravelo;
 using namespace ravelo::testing;
-
-namespace {
-
-std::string prefixed(int spaces, const std::string &tail) {
-    return "Ravelo version .06 beta" + std::string(spaces, ' ') + tail;
-}
-
-struct ExportFixture : ::testing::Test {
-    Log log;
-    AddressList list;
-    FakeLabel status{log, "Label7"};
-    FakeTextBox exportPath;
-    FakePauser pauser{log};
-    FakeMessageBoxes messages;
-    ExportControls controls{list, status, exportPath, pauser, messages};
-    TempDir dir;
-
-    void fill(std::initializer_list<const char *> entries) {
-        for (const char *entry : entries) {
-            list.Append(entry);
-        }
-    }
-};
-
-}  // namespace
 
 TEST_F(ExportFixture, YesAppendsTheListAndSaysWhere) {
     fill({"a@x", "b@x"});
@@ -106,28 +78,6 @@ TEST_F(ExportFixture, APathThatCannotBeWrittenEndsQuietlyWithTheCountShown) {
         EXPECT_EQ(log, Log{"Label7: 1"}) << "path '" << path << "'";
         EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
     }
-}
-
-TEST_F(ExportFixture, AWriteThatFailsPartWayLeavesTheFileAsItWas) {
-    for (int i = 0; i < 200; ++i) {
-        list.Append("somebody" + std::to_string(i) + "@example.org");
-    }
-    const std::string before = "an earlier export\r\n";
-    exportPath.value = dir.write("contacts.csv", before);
-
-    // Let the file grow by a few kilobytes only, so that the write fails in its middle.
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Export(controls);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_EQ(readAll(exportPath.value), before);
-    EXPECT_EQ(log, Log{"Label7: 200"});
 }
 
 TEST_F(ExportFixture, AFullDeviceEndsQuietly) {

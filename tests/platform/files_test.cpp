@@ -51,7 +51,24 @@ TEST(StartFolder, NearestExistingFolderOfAPathWithEitherSeparator) {
     TempDir dir;
     std::filesystem::create_directories(dir.file("Microsoft"));
     const std::string base = dir.file("");
-    EXPECT_EQ(nearestExistingFolder(base + "Microsoft\\Outlook\\Outlook.NK2"), base + "Microsoft");
-    EXPECT_EQ(nearestExistingFolder(base + "Microsoft/Outlook.NK2"), base + "Microsoft");
+    const std::filesystem::path microsoft = dir.file("Microsoft");
+    for (const char *rest : {"Microsoft\\Outlook\\Outlook.NK2", "Microsoft/Outlook.NK2"}) {
+        EXPECT_TRUE(std::filesystem::equivalent(nearestExistingFolder(base + rest), microsoft))
+            << rest;
+    }
     EXPECT_EQ(nearestExistingFolder("no-such-folder\\Outlook\\Outlook.NK2"), "");
+}
+
+TEST(Paths, SpacesAndAccentedLettersNameTheRightFile) {
+    TempDir dir;
+    const std::filesystem::path folder = dir.file("") + std::string("my cache");
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / u8"caf\u00e9 \u00e0 la carte.NK2", std::ios::binary) << "xSMTP:a@x\3";
+    const std::string pathText = dir.file("") + "my cache/caf\xe9 \xe0 la carte.NK2";
+    auto file = ByteFile::open(pathText);
+    ASSERT_TRUE(file);
+    char out[4];
+    EXPECT_EQ(file->readAt(0, out, 4), 4u);
+    EXPECT_TRUE(appendWhole(dir.file("") + "my cache/caf\xe9.csv", "x\r\n"));
+    EXPECT_TRUE(std::filesystem::exists(folder / u8"caf\u00e9.csv"));
 }

@@ -45,6 +45,7 @@ const Case kCases[] = {
     {"a missing terminator ends the scan", "xSMTP:abcSMTP:def"s, {}},
     {"file shorter than six bytes", "xSMTP"s, {}},
     {"empty file", ""s, {}},
+    {"nothing but markers", "SMTP:SMTP:SMTP:SMTP:SMTP:SMTP:"s, {}},
     {"two equal addresses", "xSMTP:a@b\0\3SMTP:a@b\0\3"s, {"a@b", "a@b"}},
     {"high bytes pass unchanged", "xSMTP:\xe9\x80\xff\3"s, {"\xe9\x80\xff\3"}},
 };

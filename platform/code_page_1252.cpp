@@ -1,0 +1,38 @@
+#include <array>
+
+#include "platform/code_page.h"
+
+namespace ravelo {
+namespace {
+
+// Bytes 0x80 to 0x9F; the five bytes that Windows-1252 leaves undefined keep their C1 control
+// character, as Windows converts them, so that every byte survives a round trip.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+}  // namespace
+
+char16_t decodeByte(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0) {
+        return kHighControls[byte - 0x80];
+    }
+    return byte;
+}
+
+char encodeCharacter(char32_t character) {
+    if (character < 0x80 || (character >= 0xA0 && character < 0x100)) {
+        return static_cast<char>(character);
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == character) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return '?';
+}
+
+}  // namespace ravelo
