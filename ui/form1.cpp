@@ -43,6 +43,16 @@ QLabel *addLabel(QWidget *client, const char *name, const char *caption, QRect p
     return label;
 }
 
+// The window's headings: dark blue Arial Black on a background of their own.
+QLabel *addHeading(QWidget *client, const char *name, const char *caption, QRect place,
+                   qreal points, Rgb background) {
+    QLabel *label =
+        addLabel(client, name, caption, place, windowFont(QStringLiteral("Arial Black"), points));
+    setTextColor(label, kHeading);
+    paintBackground(label, background);
+    return label;
+}
+
 QLineEdit *addTextBox(QWidget *client, const char *name, const QString &text, QRect place) {
     auto *edit = new QLineEdit(text, client);
     edit->setObjectName(QString::fromLatin1(name));
@@ -126,8 +136,6 @@ void Form1::createControls(QWidget *client) {
     picture->setPixmap(QPixmap(QStringLiteral(":/images/background.jpg")));
     picture->setGeometry(0, 0, 1052, 760);
 
-    const QFont heading = windowFont(QStringLiteral("Arial Black"), 9.75);
-    const QFont smallHeading = windowFont(QStringLiteral("Arial Black"), 9);
     const QColor face = palette().color(QPalette::Button);
     const Rgb systemFace{static_cast<std::uint8_t>(face.red()),
                          static_cast<std::uint8_t>(face.green()),
@@ -141,20 +149,14 @@ void Form1::createControls(QWidget *client) {
     status_->setBackColor(kStatusBlue);
     setTextColor(statusLine_, Rgb{192, 192, 255});
 
-    QLabel *label2 =
-        addLabel(client, "Label2", "Locate NK2 file", twips(45, 360, 2655, 255), heading);
-    setTextColor(label2, kHeading);
-    paintBackground(label2, systemFace);
+    addHeading(client, "Label2", "Locate NK2 file", twips(45, 360, 2655, 255), 9.75, systemFace);
 
     cachePathBox_ = addTextBox(client, "Text2",
                                QStringLiteral("C:\\Documents and Settings\\USERNAME\\Application "
                                               "Data\\Microsoft\\Outlook\\Outlook.NK2"),
                                twips(45, 645, 7080, 285));
 
-    QLabel *label4 =
-        addLabel(client, "Label4", "Address Clipboard", twips(75, 1020, 2145, 255), heading);
-    setTextColor(label4, kHeading);
-    paintBackground(label4, kWhite);
+    addHeading(client, "Label4", "Address Clipboard", twips(75, 1020, 2145, 255), 9.75, kWhite);
 
     clipboardBox_ = addTextBox(
         client, "Text3",
@@ -162,19 +164,10 @@ void Form1::createControls(QWidget *client) {
             "Select the e-mail address from the list below, then Copy & Paste from here."),
         twips(270, 1290, 6855, 300));
 
-    QLabel *label8 =
-        addLabel(client, "Label8", "e-mail Addresses", twips(75, 1830, 2490, 255), heading);
-    setTextColor(label8, kHeading);
-    paintBackground(label8, kWhite);
-
-    QLabel *label1 =
-        addLabel(client, "Label1", "Addresses Read:", twips(4635, 1860, 3300, 255), smallHeading);
-    setTextColor(label1, kHeading);
-    paintBackground(label1, kWhite);
-
-    countLabel_ = addLabel(client, "Label5", "0", twips(6315, 1860, 885, 255), smallHeading);
+    addHeading(client, "Label8", "e-mail Addresses", twips(75, 1830, 2490, 255), 9.75, kWhite);
+    addHeading(client, "Label1", "Addresses Read:", twips(4635, 1860, 3300, 255), 9, kWhite);
+    countLabel_ = addHeading(client, "Label5", "0", twips(6315, 1860, 885, 255), 9, kWhite);
     setTextColor(countLabel_, Rgb{0, 0, 255});
-    paintBackground(countLabel_, kWhite);
     count_ = std::make_unique<WidgetLabel>(countLabel_);
 
     listView_ = new QListView(client);
@@ -189,10 +182,8 @@ void Form1::createControls(QWidget *client) {
             &Form1::followListSelection);
     listBox_ = std::make_unique<WidgetListBox>(listView_);
 
-    QLabel *label6 =
-        addLabel(client, "Label6", "Export list to CSV file:", twips(90, 7320, 2655, 255), heading);
-    setTextColor(label6, kHeading);
-    paintBackground(label6, systemFace);
+    addHeading(client, "Label6", "Export list to CSV file:", twips(90, 7320, 2655, 255), 9.75,
+               systemFace);
 
     exportPathBox_ = addTextBox(client, "Text1", QStringLiteral("C:\\nk2export.csv"),
                                 twips(2520, 7275, 4635, 285));
