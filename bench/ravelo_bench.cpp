@@ -156,6 +156,8 @@ BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // Keeps each benchmark's time per iteration for the ratios.
 class RecordingReporter final : public benchmark::ConsoleReporter {
 public:
+    RecordingReporter()
+        : ConsoleReporter(OO_Tabular) {}  // no colours: the ratios are read by scripts
     void ReportRuns(const std::vector<Run> &runs) override {
         for (const Run &run : runs) {
             seconds[run.benchmark_name()] = run.GetAdjustedRealTime();

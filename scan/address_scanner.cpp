@@ -75,23 +75,48 @@ std::optional<std::string> AddressScanner::next() {
         return std::nullopt;
     }
     const std::optional<std::uint64_t> marker = findMarker(window_);
-    const std::uint64_t textStart = marker ? *marker + kMarker.size() : 0;
-    const std::optional<std::uint64_t> terminator =
-        marker ? findByte(kTerminator, textStart, UINT64_MAX) : std::nullopt;
-    if (!terminator) {
+    if (!marker) {
         ended_ = true;
+        return std::nullopt;
+    }
+    const std::uint64_t textStart = *marker + kMarker.size();
+    window_ = textStart + 1;
+    std::optional<std::string> address = addressInBuffer(textStart);
+    if (!address) {
+        address = addressAcrossBuffers(textStart);
+    }
+    ended_ = !address;
+    return address;
+}
+
+// Most addresses lie in the buffer that holds their marker: searched there, they cost two memchr
+// calls and a copy.
+std::optional<std::string> AddressScanner::addressInBuffer(std::uint64_t textStart) const {
+    const std::uint64_t end = bufferStart_ + bufferLength_;
+    if (textStart >= end) {
+        return std::nullopt;
+    }
+    const char *text = at(textStart);
+    const auto *terminator = static_cast<const char *>(
+        std::memchr(text, kTerminator, static_cast<std::size_t>(end - textStart)));
+    if (terminator == nullptr) {
+        return std::nullopt;
+    }
+    const auto *zero = static_cast<const char *>(
+        std::memchr(text, '\0', static_cast<std::size_t>(terminator - text)));
+    return std::string(text, zero != nullptr ? zero : terminator + 1);
+}
+
+std::optional<std::string> AddressScanner::addressAcrossBuffers(std::uint64_t textStart) {
+    const std::optional<std::uint64_t> terminator = findByte(kTerminator, textStart, UINT64_MAX);
+    if (!terminator) {
         return std::nullopt;
     }
     // The address is the text up to its first zero byte, or the whole text with its terminator.
     const std::uint64_t textEnd =
         findByte('\0', textStart, *terminator + 1).value_or(*terminator + 1);
-    window_ = *marker + kMarker.size() + 1;
-    const auto length = static_cast<std::size_t>(textEnd - textStart);
-    if (fill(textStart, length) >= length) {
-        return std::string(at(textStart), length);
-    }
-    std::string address;  // longer than the buffer: gathered piece by piece
-    address.reserve(length);
+    std::string address;
+    address.reserve(static_cast<std::size_t>(textEnd - textStart));
     for (std::uint64_t offset = textStart; offset < textEnd;) {
         const auto chunk =
             static_cast<std::size_t>(std::min<std::uint64_t>(fill(offset, 1), textEnd - offset));

@@ -29,6 +29,8 @@ private:
     // has them, and returns how many the buffer holds from there.
     std::size_t fill(std::uint64_t offset, std::size_t need);
     const char *at(std::uint64_t offset) const;
+    std::optional<std::string> addressInBuffer(std::uint64_t textStart) const;
+    std::optional<std::string> addressAcrossBuffers(std::uint64_t textStart);
     std::optional<std::uint64_t> findMarker(std::uint64_t from);
     // The offset of the first `byte` in [from, limit).
     std::optional<std::uint64_t> findByte(char byte, std::uint64_t from, std::uint64_t limit);
