@@ -243,14 +243,15 @@ std::string contactFileText(const AddressList &list) {
     for (const std::string &piece : recordForm(Form::kFirst).pieces) {
         fixed += piece.size();  // the longer of the two forms
     }
-    std::size_t size = HeaderLine().size() + 2;
+    const std::string header = HeaderLine() + "\r\n";
+    std::size_t size = header.size();
     for (int i = 0; i < list.Count(); ++i) {
         size += fixed + 2 * list.ItemAt(i).size();
     }
     text.reserve(size);
     for (int i = 0; i < list.Count(); ++i) {
         if (i == 0) {
-            text += HeaderLine() + "\r\n";
+            text += header;
         }
         appendRecord(text, list.ItemAt(i), i == 0 ? Form::kFirst : Form::kLater);
         text += "\r\n";

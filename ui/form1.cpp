@@ -29,16 +29,10 @@ namespace {
 
 constexpr Rgb kHeading{0, 0, 64};
 constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kButtonFace{224, 224, 224};
 
 QLabel *addLabel(QWidget *client, const char *name, const char *caption, QRect place,
                  const QFont &font) {
-    auto *label = new QLabel(QString::fromLatin1(caption), client);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(place);
+    QLabel *label = ravelo::addLabel(client, name, QString::fromLatin1(caption), place);
     label->setFont(font);
     return label;
 }
@@ -73,7 +67,7 @@ QToolButton *addPictureButton(QWidget *client, const char *name, const char *cap
     button->setFont(windowFont(QStringLiteral("Arial"), 8.25, true));
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button,
-                     QColor(kButtonFace.red, kButtonFace.green, kButtonFace.blue));
+                     QColor(kWindowFace.red, kWindowFace.green, kWindowFace.blue));
     button->setPalette(palette);
     return button;
 }
@@ -320,8 +314,7 @@ void Form1::Assistance_Click() {
         form3_ = new Form3(this);
         forgetWhenClosed(form3_);
     }
-    form3_->setEnabled(true);
-    form3_->show();
+    form3_->showEnabled();
 }
 
 void Form1::About_Click() {

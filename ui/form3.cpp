@@ -11,8 +11,6 @@
 namespace ravelo {
 namespace {
 
-constexpr Rgb kFace{224, 224, 224};
-
 struct Tip {
     const char *name;
     const char *caption;
@@ -65,17 +63,13 @@ constexpr Tip kTips[] = {
 };
 
 QLabel *addTip(QWidget *window, const Tip &tip, const QString &caption) {
-    auto *label = new QLabel(caption, window);
-    label->setObjectName(QString::fromLatin1(tip.name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(twips(tip.left, tip.top, tip.width, tip.height));
+    QLabel *label =
+        addLabel(window, tip.name, caption, twips(tip.left, tip.top, tip.width, tip.height));
     if (tip.face != nullptr) {
         label->setFont(windowFont(QString::fromLatin1(tip.face), tip.points, false, tip.underline));
     }
     if (tip.painted) {
-        paintBackground(label, kFace);
+        paintBackground(label, kWindowFace);
     }
     return label;
 }

@@ -12,7 +12,7 @@ ToolWindow::ToolWindow(QWidget *owner, const QString &caption, QSize clientSize,
                          Qt::WindowCloseButtonHint) {
     setWindowTitle(caption);
     setFont(defaultWindowFont());
-    paintBackground(this, Rgb{224, 224, 224});
+    paintBackground(this, kWindowFace);
     if (resizable) {
         resize(clientSize);
     } else {

@@ -1,6 +1,7 @@
 #include "ui/window_layout.h"
 
 #include <QFontDatabase>
+#include <QLabel>
 #include <QStringList>
 
 namespace ravelo {
@@ -21,6 +22,16 @@ QFont windowFont(const QString &face, qreal points, bool bold, bool underline) {
     }
     font.setUnderline(underline);
     return font;
+}
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, QRect place) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(place);
+    return label;
 }
 
 }  // namespace ravelo

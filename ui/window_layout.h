@@ -4,6 +4,11 @@
 #include <QRect>
 #include <QString>
 
+#include "platform/controls.h"
+
+class QLabel;
+class QWidget;
+
 // Measures and faces of the program's windows, which are laid out in twips (15 to a pixel at
 // 96 dots per inch) and name faces that not every system has.
 namespace ravelo {
@@ -19,6 +24,13 @@ inline QSize twipsSize(int width, int height) {
 
 // A face at a point size, falling back to the nearest face that is installed.
 QFont windowFont(const QString &face, qreal points, bool bold = false, bool underline = false);
+
+// The face colour of the buttons and of the secondary windows.
+inline constexpr Rgb kWindowFace{224, 224, 224};
+
+// A label of plain text placed at `place`, its text wrapping at spaces from the top left, as
+// every label of the program does.
+QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, QRect place);
 
 // The font of controls that are given none.
 inline QFont defaultWindowFont() {
