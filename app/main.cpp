@@ -1,12 +1,12 @@
 #include <QApplication>
-#include <QIcon>
 
 #include "ui/form1.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/ravelo.ico")));
+    // The main window carries the program's icon; the desktop finds it again by the entry's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ravelo"));
     ravelo::Form1 form1;
     form1.show();
     return QApplication::exec();

@@ -12,7 +12,9 @@ std::optional<std::string> DialogFileChooser::chooseFile(const OpenFileRequest &
     QFileDialog dialog(parent_, toQString(request.title));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilter(toQString(request.filterName + " (" + request.filterPattern + ")"));
+    // The filter's name already shows its pattern in parentheses, which is where the dialog
+    // reads the pattern from; any letter case of it matches.
+    dialog.setNameFilter(toQString(request.filterName));
     const std::string folder = nearestExistingFolder(request.startPath);
     if (!folder.empty()) {
         dialog.setDirectory(toQString(folder));

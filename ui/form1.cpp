@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
 #include <QToolButton>
 
@@ -21,7 +20,8 @@
 #include "ui/address_list_model.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
-#include "ui/menu_shortcuts_first.h"
+#include "ui/list_box_view.h"
+#include "ui/shortcut_scope.h"
 #include "ui/window_layout.h"
 
 namespace ravelo {
@@ -47,10 +47,15 @@ QLabel *addHeading(QWidget *client, const char *name, const char *caption, QRect
     return label;
 }
 
-QLineEdit *addTextBox(QWidget *client, const char *name, const QString &text, QRect place) {
-    auto *edit = new QLineEdit(text, client);
+// A text box, named for assistive technology by the heading that a sighted user reads beside it.
+QLineEdit *addTextBox(QWidget *client, const char *name, const QString &text, QRect place,
+                      const char *heading) {
+    auto *edit = new QLineEdit(client);
     edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(kNoLengthLimit);
+    edit->setText(text);
     edit->setGeometry(place);
+    edit->setAccessibleName(QString::fromLatin1(heading));
     return edit;
 }
 
@@ -125,10 +130,12 @@ Form1::Form1(Form1Services services)
 Form1::~Form1() = default;
 
 void Form1::createControls(QWidget *client) {
-    auto *picture = new QLabel(client);
-    picture->setObjectName(QStringLiteral("Picture"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/images/background.jpg")));
-    picture->setGeometry(0, 0, 1052, 760);
+    // The background picture at its natural size from the top left corner; larger than the
+    // client area, so it never repeats. Painted by the client area itself, it is no control.
+    QPalette background = client->palette();
+    background.setBrush(QPalette::Window, QPixmap(QStringLiteral(":/images/background.jpg")));
+    client->setPalette(background);
+    client->setAutoFillBackground(true);
 
     const QColor face = palette().color(QPalette::Button);
     const Rgb systemFace{static_cast<std::uint8_t>(face.red()),
@@ -148,7 +155,7 @@ void Form1::createControls(QWidget *client) {
     cachePathBox_ = addTextBox(client, "Text2",
                                QStringLiteral("C:\\Documents and Settings\\USERNAME\\Application "
                                               "Data\\Microsoft\\Outlook\\Outlook.NK2"),
-                               twips(45, 645, 7080, 285));
+                               twips(45, 645, 7080, 285), "Locate NK2 file");
 
     addHeading(client, "Label4", "Address Clipboard", twips(75, 1020, 2145, 255), 9.75, kWhite);
 
@@ -156,7 +163,7 @@ void Form1::createControls(QWidget *client) {
         client, "Text3",
         QStringLiteral(
             "Select the e-mail address from the list below, then Copy & Paste from here."),
-        twips(270, 1290, 6855, 300));
+        twips(270, 1290, 6855, 300), "Address Clipboard");
 
     addHeading(client, "Label8", "e-mail Addresses", twips(75, 1830, 2490, 255), 9.75, kWhite);
     addHeading(client, "Label1", "Addresses Read:", twips(4635, 1860, 3300, 255), 9, kWhite);
@@ -164,23 +171,20 @@ void Form1::createControls(QWidget *client) {
     setTextColor(countLabel_, Rgb{0, 0, 255});
     count_ = std::make_unique<WidgetLabel>(countLabel_);
 
-    listView_ = new QListView(client);
+    listView_ = new ListBoxView(client);
     listView_->setObjectName(QStringLiteral("List1"));
+    listView_->setAccessibleName(QStringLiteral("e-mail Addresses"));
     listView_->setGeometry(twips(270, 2100, 6870, 4935));
-    listView_->setSelectionMode(QAbstractItemView::SingleSelection);
-    listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    listView_->setUniformItemSizes(true);
     listModel_ = new AddressListModel(list_, this);
     listView_->setModel(listModel_);
-    connect(listView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &Form1::followListSelection);
+    connect(listView_, &ListBoxView::selectedByUser, this, &Form1::followUserSelection);
     listBox_ = std::make_unique<WidgetListBox>(listView_);
 
     addHeading(client, "Label6", "Export list to CSV file:", twips(90, 7320, 2655, 255), 9.75,
                systemFace);
 
     exportPathBox_ = addTextBox(client, "Text1", QStringLiteral("C:\\nk2export.csv"),
-                                twips(2520, 7275, 4635, 285));
+                                twips(2520, 7275, 4635, 285), "Export list to CSV file:");
 
     browseButton_ = addPictureButton(client, "Command1", "&Browse", ":/images/browse.ico",
                                      twips(7695, 480, 1335, 1020));
@@ -230,10 +234,7 @@ void Form1::createMenus() {
     connect(assistance, &QAction::triggered, this, &Form1::Assistance_Click);
     connect(addMenuItem(help, "About", "About"), &QAction::triggered, this, &Form1::About_Click);
 
-    auto *shortcutsFirst = new MenuShortcutsFirst({exitItem, domain, assistance}, this);
-    for (QLineEdit *box : {cachePathBox_, clipboardBox_, exportPathBox_}) {
-        box->installEventFilter(shortcutsFirst);
-    }
+    new ShortcutScope(this, {exitItem, domain, assistance});
 }
 
 ListControls Form1::listControls() {
@@ -259,12 +260,9 @@ void Form1::Open_Click() {
     Command1_Click();
 }
 
-void Form1::followListSelection() {
-    const QModelIndexList rows = listView_->selectionModel()->selectedRows();
-    list_.Select(rows.isEmpty() ? -1 : rows.constFirst().row());
-    if (!rows.isEmpty()) {
-        List1_Click();
-    }
+void Form1::followUserSelection(int row) {
+    list_.Select(row);
+    List1_Click();
 }
 
 void Form1::List1_Click() {

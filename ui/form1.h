@@ -16,12 +16,12 @@
 
 class QLabel;
 class QLineEdit;
-class QListView;
 class QToolButton;
 
 namespace ravelo {
 
 class AddressListModel;
+class ListBoxView;
 class Form2;
 class Form3;
 
@@ -67,7 +67,7 @@ private:
     void Form_Load();
     void createControls(QWidget *client);
     void createMenus();
-    void followListSelection();
+    void followUserSelection(int row);
     ListControls listControls();
     template <class Window>
     void forgetWhenClosed(QPointer<Window> &window);
@@ -86,7 +86,7 @@ private:
     QLineEdit *cachePathBox_ = nullptr;    // Text2
     QLineEdit *clipboardBox_ = nullptr;    // Text3
     QLineEdit *exportPathBox_ = nullptr;   // Text1
-    QListView *listView_ = nullptr;        // List1
+    ListBoxView *listView_ = nullptr;      // List1
     QToolButton *browseButton_ = nullptr;  // Command1
     QToolButton *exportButton_ = nullptr;  // Command2
 

@@ -16,7 +16,9 @@ Form2::Form2(AddressList &list, Label &countLabel, QWidget *owner)
       text1_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("Form2"));
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setMaxLength(kNoLengthLimit);
     text1_->setGeometry(twips(60, 120, 5655, 390));
+    text1_->setAccessibleName(windowTitle());
     auto *add = new QPushButton(QStringLiteral("Add"), this);
     add->setObjectName(QStringLiteral("Command2"));
     add->setGeometry(twips(75, 570, 2760, 390));

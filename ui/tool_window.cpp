@@ -1,6 +1,7 @@
 #include "ui/tool_window.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 
 #include "platform/widget_controls.h"
 #include "ui/window_layout.h"
@@ -11,6 +12,7 @@ ToolWindow::ToolWindow(QWidget *owner, const QString &caption, QSize clientSize,
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
     setWindowTitle(caption);
+    setWindowIcon(QIcon());  // no icon of its own, and not the main window's either
     setFont(defaultWindowFont());
     paintBackground(this, kWindowFace);
     if (resizable) {

@@ -1,8 +1,9 @@
 #include "ui/window_layout.h"
 
 #include <QFontDatabase>
-#include <QLabel>
 #include <QStringList>
+
+#include "ui/space_wrapped_label.h"
 
 namespace ravelo {
 
@@ -16,19 +17,19 @@ QFont windowFont(const QString &face, qreal points, bool bold, bool underline) {
     font.setPointSizeF(points);
     const bool heavyFace = face == QLatin1String("Arial Black") && !QFontDatabase::hasFamily(face);
     font.setBold(bold || heavyFace);
-    if (face == QLatin1String("MS Sans Serif") && !QFontDatabase::hasFamily(face)) {
-        // MS Sans Serif sets a little narrower than Arial; closer letters keep its line breaks.
-        font.setLetterSpacing(QFont::PercentageSpacing, 98);
-    }
+    // MS Sans Serif sets a little narrower than Arial; closer letters keep its line breaks. The
+    // spacing is set on every font, so that no other face inherits it from its window.
+    const bool narrowFace =
+        face == QLatin1String("MS Sans Serif") && !QFontDatabase::hasFamily(face);
+    font.setLetterSpacing(QFont::PercentageSpacing, narrowFace ? 98 : 100);
     font.setUnderline(underline);
     return font;
 }
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, QRect place) {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new SpaceWrappedLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(place);
     return label;

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <limits>
 
 #include "platform/controls.h"
 
@@ -24,6 +25,9 @@ inline QSize twipsSize(int width, int height) {
 
 // A face at a point size, falling back to the nearest face that is installed.
 QFont windowFont(const QString &face, qreal points, bool bold = false, bool underline = false);
+
+// Text boxes take any length of text, as the edit boxes of Windows do.
+inline constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
 // The face colour of the buttons and of the secondary windows.
 inline constexpr Rgb kWindowFace{224, 224, 224};

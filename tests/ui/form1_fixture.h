@@ -71,11 +71,29 @@ struct Form1Fixture : ::testing::Test {
         }
         scan(bytes);
     }
-    // Selects a row as the user does, with the list's own selection.
-    void select(int row) {
+    // Selects a row as the user does: a click with the mouse on the row, in the shown window.
+    void select(int row, Qt::KeyboardModifiers modifiers = {}) {
+        if (!form->isVisible()) {
+            showActive();
+        }
         auto *view = child<QListView>("List1");
-        view->selectionModel()->select(view->model()->index(row, 0),
-                                       QItemSelectionModel::ClearAndSelect);
+        const QModelIndex index = view->model()->index(row, 0);
+        ASSERT_TRUE(index.isValid()) << "no row " << row;
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                          view->visualRect(index).center());
+    }
+    // A click with the mouse in the middle of a button.
+    void press(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void press(const char *name) { press(child(name)); }
+    // Where the list shows nothing: below its last row.
+    void clickBelowTheRows() {
+        auto *view = child<QListView>("List1");
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          QPoint(20, view->viewport()->height() - 5));
+    }
+    int rowShownSelected() const {
+        const QModelIndexList rows = child<QListView>("List1")->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.constFirst().row();
     }
     std::vector<std::string> entries() const {
         std::vector<std::string> all;

@@ -158,3 +158,34 @@ TEST_F(SecondaryWindows, ClosingTheMainWindowWithTheOthersOpenEndsTheProgram) {
     form->close();
     EXPECT_EQ(endings, 1);
 }
+
+TEST_F(SecondaryWindows, TheMainWindowsShortcutsAndAccessKeysStayInTheMainWindow) {
+    showActive();
+    addName();
+    QApplication::setActiveWindow(form2());
+    QTest::keyClicks(typed(), "cut me");
+    typed()->selectAll();
+    QTest::keyClick(typed(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(typed()->text().isEmpty()) << "Ctrl+X cuts, as in any text box";
+    QTest::keyClick(typed(), Qt::Key_F1);
+    QTest::keyClick(typed(), Qt::Key_B, Qt::AltModifier);
+    auto *addButton = form2()->findChild<QPushButton *>("Command2");
+    addButton->setFocus();
+    QTest::keyClick(addButton, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(addButton, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(form3(), nullptr) << "F1 is the main window's";
+    EXPECT_TRUE(chooser.requests.empty()) << "Alt+B is the main window's";
+
+    menuItem("Assistance")->trigger();
+    QApplication::setActiveWindow(form3());
+    auto *close = form3()->findChild<QPushButton *>("Command2");
+    QTest::keyClick(close, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(close, Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(endings, 0);
+    EXPECT_TRUE(messages.shown.empty()) << "Alt+E is the main window's";
+    EXPECT_TRUE(form3()->isVisible());
+
+    QApplication::setActiveWindow(form.get());
+    QTest::keyClick(child("Text3"), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(endings, 1);
+}
