@@ -3,7 +3,11 @@
 //
 //   ratio scan-sparse/memmem   scan of 256 MiB without markers, against memmem over its bytes
 //   ratio scan-dense/memmem    the same for 256 MiB dense with addresses        (goal <= 1.5)
+//   ratio scan-worst/memmem    the largest of the same over 64 MiB of each hostile input
+//                                                                               (goal <= 2)
 //   ratio peak-rss-mib         extra memory while scanning a 2 GiB sparse file   (goal <= 32)
+//   ratio peak-rss-mib-markers the same for 1000 markers sharing a 16 MiB text  (goal <= 32)
+//   ratio peak-rss-mib-entry   the same for one entry of 512 MiB                 (goal <= 32)
 //   ratio pause-cpu/wall       processor time spent in Pause(1.0) per second     (goal < 0.05)
 //   ratio export/write         export of 32,767 addresses against one plain write (goal <= 3)
 
@@ -114,6 +118,111 @@ void BM_MemmemDense(benchmark::State &state) {
     memmemBytes(state, true);
 }
 
+// Inputs made to slow a marker search down, each 64 MiB.
+enum class Hostile { AllS, SmtpWithoutColon, MarkersOnly, Random, DenseAddresses, FarTerminator };
+
+std::string makeHostile(Hostile kind) {
+    constexpr std::size_t size = 64u << 20;
+    std::string bytes;
+    bytes.reserve(size + 16);
+    auto repeat = [&](std::string_view piece) {
+        while (bytes.size() + piece.size() <= size) {
+            bytes += piece;
+        }
+    };
+    switch (kind) {
+        case Hostile::AllS:
+            bytes.assign(size, 'S');
+            break;
+        case Hostile::SmtpWithoutColon:
+            repeat("SMTP");
+            break;
+        case Hostile::MarkersOnly:
+            bytes = "x";
+            repeat("SMTP:");
+            break;
+        case Hostile::Random:
+            bytes = cacheBytes(false).substr(0, size);
+            break;
+        case Hostile::DenseAddresses:
+            bytes = cacheBytes(true).substr(0, size);
+            break;
+        case Hostile::FarTerminator:
+            bytes = "x";
+            for (int i = 0; i < 1000; ++i) {
+                bytes += "SMTP:a";
+            }
+            bytes.resize(size - 1, 'a');
+            bytes += '\3';
+            break;
+    }
+    return bytes;
+}
+
+const std::string &hostileBytes(Hostile kind) {
+    static std::map<Hostile, std::string> made;
+    auto found = made.find(kind);
+    if (found == made.end()) {
+        found = made.emplace(kind, makeHostile(kind)).first;
+    }
+    return found->second;
+}
+
+class MemorySource final : public ravelo::ByteSource {
+public:
+    explicit MemorySource(const std::string &bytes) : bytes_(bytes) {}
+    std::size_t readAt(std::uint64_t offset, char *out, std::size_t count) override {
+        if (offset >= bytes_.size()) {
+            return 0;
+        }
+        const std::size_t n = std::min<std::size_t>(count, bytes_.size() - offset);
+        std::memcpy(out, bytes_.data() + offset, n);
+        return n;
+    }
+
+private:
+    const std::string &bytes_;
+};
+
+// Every address of the input, with no limit on their number.
+void BM_ScanHostile(benchmark::State &state, Hostile kind) {
+    const std::string &bytes = hostileBytes(kind);
+    for (auto _ : state) {
+        MemorySource source(bytes);
+        ravelo::AddressScanner scanner(source);
+        std::size_t found = 0;
+        while (auto address = scanner.next()) {
+            ++found;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+void BM_MemmemHostile(benchmark::State &state, Hostile kind) {
+    const std::string &bytes = hostileBytes(kind);
+    for (auto _ : state) {
+        std::size_t found = 0;
+        const char *at = bytes.data();
+        const char *end = bytes.data() + bytes.size();
+        while (const void *hit = memmem(at, static_cast<std::size_t>(end - at), "SMTP:", 5)) {
+            ++found;
+            at = static_cast<const char *>(hit) + 5;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+const std::pair<const char *, Hostile> kHostile[] = {
+    {"all-S", Hostile::AllS},
+    {"SMTP-without-colon", Hostile::SmtpWithoutColon},
+    {"markers-only", Hostile::MarkersOnly},
+    {"random", Hostile::Random},
+    {"dense", Hostile::DenseAddresses},
+    {"far-terminator", Hostile::FarTerminator},
+};
+
 ravelo::AddressList exportList() {
     ravelo::AddressList list;
     for (int i = 0; i < ravelo::AddressList::kMaxCount; ++i) {
@@ -174,11 +283,8 @@ long maxRssKib() {
 }
 
 // Run in a child of its own, so that nothing measured before counts: the extra peak memory, in
-// MiB, of scanning a sparse file of 2 GiB.
-double peakScanMemoryMib() {
-    const fs::path path = workFolder() / "sparse-2g.NK2";
-    std::ofstream(path, std::ios::binary) << "xSMTP:first@example.org" << '\0' << '\3';
-    fs::resize_file(path, 2ull << 30);
+// MiB, of scanning the file at `path`, which is removed afterwards.
+double peakScanMemoryMib(const fs::path &path) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) {
         return -1;
@@ -186,9 +292,11 @@ double peakScanMemoryMib() {
     const pid_t child = fork();
     if (child == 0) {
         const long idle = maxRssKib();
-        auto file = ravelo::ByteFile::open(path.string());
+        auto file = ravelo::ByteFile::open(path);
         ravelo::AddressScanner scanner(*file);
-        while (scanner.next()) {
+        std::vector<std::string> kept;  // as the list keeps them
+        while (auto address = scanner.next()) {
+            kept.push_back(std::move(*address));
         }
         const double extra = static_cast<double>(maxRssKib() - idle) / 1024.0;
         if (write(pipeEnds[1], &extra, sizeof extra) != sizeof extra) {
@@ -203,6 +311,41 @@ double peakScanMemoryMib() {
     waitpid(child, nullptr, 0);
     fs::remove(path);
     return extra;
+}
+
+double peakMemoryOfSparseFile() {
+    const fs::path path = workFolder() / "sparse-2g.NK2";
+    std::ofstream(path, std::ios::binary) << "xSMTP:first@example.org" << '\0' << '\3';
+    fs::resize_file(path, 2ull << 30);
+    return peakScanMemoryMib(path);
+}
+
+// 1000 markers whose texts run on together through 16 MiB to one terminator.
+double peakMemoryOfSharedText() {
+    const fs::path path = workFolder() / "markers.NK2";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << 'x';
+        for (int i = 0; i < 1000; ++i) {
+            file << "SMTP:a";
+        }
+        file << std::string(16u << 20, 'a') << '\3';
+    }
+    return peakScanMemoryMib(path);
+}
+
+double peakMemoryOfOneLongEntry() {
+    const fs::path path = workFolder() / "long-entry.NK2";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "xSMTP:";
+        const std::string block(1u << 20, 'a');
+        for (int i = 0; i < 512; ++i) {
+            file << block;
+        }
+        file << '\3';
+    }
+    return peakScanMemoryMib(path);
 }
 
 double pauseCpuPerWall() {
@@ -222,7 +365,20 @@ double pauseCpuPerWall() {
 }  // namespace
 
 int main(int argc, char **argv) {
-    const double peakMib = peakScanMemoryMib();  // before this process grows
+    // Before this process grows.
+    const double peakMib = peakMemoryOfSparseFile();
+    const double peakMarkersMib = peakMemoryOfSharedText();
+    const double peakEntryMib = peakMemoryOfOneLongEntry();
+    for (const auto &[name, kind] : kHostile) {
+        benchmark::RegisterBenchmark((std::string("BM_ScanHostile/") + name).c_str(),
+                                     BM_ScanHostile, kind)
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(0.5);
+        benchmark::RegisterBenchmark((std::string("BM_MemmemHostile/") + name).c_str(),
+                                     BM_MemmemHostile, kind)
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(0.5);
+    }
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RecordingReporter reporter;
@@ -238,7 +394,19 @@ int main(int argc, char **argv) {
     };
     ratio("scan-sparse/memmem", "BM_ScanSparse/min_time:2.000", "BM_MemmemSparse/min_time:2.000");
     ratio("scan-dense/memmem", "BM_ScanDense/min_time:2.000", "BM_MemmemDense/min_time:2.000");
+    double worst = 0;
+    for (const auto &[name, kind] : kHostile) {
+        const std::string suffix = std::string(name) + "/min_time:0.500";
+        const double scan = reporter.seconds["BM_ScanHostile/" + suffix];
+        const double plain = reporter.seconds["BM_MemmemHostile/" + suffix];
+        if (plain > 0) {
+            worst = std::max(worst, scan / plain);
+        }
+    }
+    std::printf("ratio scan-worst/memmem %.2f\n", worst);
     std::printf("ratio peak-rss-mib %.1f\n", peakMib);
+    std::printf("ratio peak-rss-mib-markers %.1f\n", peakMarkersMib);
+    std::printf("ratio peak-rss-mib-entry %.1f\n", peakEntryMib);
     std::printf("ratio pause-cpu/wall %.3f\n", pauseCpuPerWall());
     ratio("export/write", "BM_Export/min_time:2.000", "BM_PlainWrite/min_time:2.000");
     std::error_code ignored;

@@ -14,9 +14,10 @@ using namespace std::string_literals;
 
 namespace {
 
-std::vector<std::string> scanAll(const std::string &bytes, std::size_t bufferSize) {
+std::vector<std::string> scanAll(const std::string &bytes, std::size_t bufferSize,
+                                 std::size_t maxEntryBytes = ravelo::kMaxEntryBytes) {
     MemorySource source(bytes);
-    AddressScanner scanner(source, bufferSize);
+    AddressScanner scanner(source, bufferSize, maxEntryBytes);
     std::vector<std::string> found;
     while (auto address = scanner.next()) {
         found.push_back(*address);
@@ -72,16 +73,63 @@ TEST(AddressScanner, AgreesWithTheRulesOnRandomBytes) {
             bytes += pieces[random() % std::size(pieces)];
         }
         const std::size_t bufferSize = 5 + random() % 12;
-        ASSERT_EQ(scanAll(bytes, bufferSize), referenceScan(bytes))
-            << "buffer " << bufferSize << ", bytes of length " << bytes.size();
+        const std::size_t maxEntryBytes = 1 + random() % 12;
+        ASSERT_EQ(scanAll(bytes, bufferSize, maxEntryBytes), referenceScan(bytes, maxEntryBytes))
+            << "buffer " << bufferSize << ", entries of " << maxEntryBytes << ", bytes of length "
+            << bytes.size();
     }
 }
 
-TEST(AddressScanner, LongAddressSpanningManyBuffers) {
+TEST(AddressScanner, AnEntryKeepsItsFirst4096BytesAndTheScanGoesOnAsBefore) {
     const std::string address(5000, 'q');
-    EXPECT_EQ(scanAll("x"
-                      "SMTP:" +
-                          address + "\0\3"s,
-                      64),
-              std::vector<std::string>{address});
+    const std::string bytes =
+        "xSMTP:" + address + "SMTP:b\0\3"s + "SMTP:" + std::string(4096, 'r') + "\0\3"s;
+    const std::vector<std::string> found = scanAll(bytes, 64);
+    ASSERT_EQ(found.size(), 3u) << "the marker inside the long text is still found";
+    EXPECT_EQ(found[0], address.substr(0, 4096));
+    EXPECT_EQ(found[1], "b");
+    EXPECT_EQ(found[2], std::string(4096, 'r')) << "an entry of exactly the limit is whole";
+    EXPECT_EQ(found, referenceScan(bytes));
+}
+
+namespace {
+
+// Counts what the scanner reads.
+class CountingSource final : public ravelo::ByteSource {
+public:
+    explicit CountingSource(const std::string &bytes) : memory_(bytes) {}
+    std::size_t readAt(std::uint64_t offset, char *out, std::size_t count) override {
+        const std::size_t n = memory_.readAt(offset, out, count);
+        read += n;
+        return n;
+    }
+    std::uint64_t read = 0;
+
+private:
+    MemorySource memory_;
+};
+
+}  // namespace
+
+// However the markers and terminators lie, the file is read about once: one terminator far
+// behind a thousand markers is searched for once, not once for each of them.
+TEST(AddressScanner, ReadsEachByteAboutOnceWhateverTheInput) {
+    const std::size_t tail = 4 << 20;
+    std::string markersThenFarEnd("x");
+    for (int i = 0; i < 1000; ++i) {
+        markersThenFarEnd += "SMTP:a";
+    }
+    markersThenFarEnd += std::string(tail, 'a') + "\3";
+    std::string sharedTail = "xSMTP:aSMTP:aSMTP:a" + std::string(tail, 'a') + "\3";
+    for (const std::string *bytes : {&markersThenFarEnd, &sharedTail}) {
+        CountingSource source(*bytes);
+        AddressScanner scanner(source, 1 << 16);
+        std::size_t found = 0;
+        while (auto address = scanner.next()) {
+            EXPECT_LE(address->size(), ravelo::kMaxEntryBytes);
+            ++found;
+        }
+        EXPECT_EQ(found, referenceScan(*bytes).size());
+        EXPECT_LE(source.read, 3 * bytes->size()) << "bytes of the file: " << bytes->size();
+    }
 }
