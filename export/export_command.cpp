@@ -12,12 +12,15 @@ namespace {
 constexpr float kShortPause = 0.125f;
 constexpr float kFlashPause = 8.0f;
 
-std::string trimSpaces(const std::string &text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
+// The path without the spaces before and after it.
+std::filesystem::path trimSpaces(const std::filesystem::path &path) {
+    const std::filesystem::path::string_type &text = path.native();
+    const auto space = static_cast<std::filesystem::path::value_type>(' ');
+    const std::size_t first = text.find_first_not_of(space);
+    if (first == text.npos) {
         return {};
     }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return text.substr(first, text.find_last_not_of(space) - first + 1);
 }
 
 void refuse(ExportControls &c) {
@@ -42,7 +45,8 @@ void Export(ExportControls &c) {
         refuse(c);
         return;
     }
-    if (!appendWhole(trimSpaces(c.exportPath.text()), contactFileText(c.list))) {
+    if (!appendWhole(trimSpaces(c.exportPath.path()), contactFileText(c.list),
+                     c.cachePath.path())) {
         return;
     }
     c.status.setCaption(statusText(55, "File successfully written to") + c.exportPath.text());

@@ -9,8 +9,9 @@ namespace ravelo {
 // The main window's parts that the Export command uses.
 struct ExportControls {
     const AddressList &list;
-    Label &status;        // Label7
-    TextBox &exportPath;  // Text1
+    Label &status;             // Label7
+    TextBox &exportPath;       // Text1
+    const TextBox &cachePath;  // Text2: never written into
     Pauser &pauser;
     MessageBoxes &messages;
 };

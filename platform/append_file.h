@@ -1,13 +1,22 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 #include <string_view>
 
 namespace ravelo {
 
-// Appends `bytes` to the file at `pathText` (8-bit text, opened in binary mode), creating the file
-// when it is missing. All or nothing: when any part of the write fails, the file is cut back to
-// the length it had, and false is returned.
-bool appendWhole(const std::string &pathText, std::string_view bytes);
+// Appends `bytes` to the regular file at `target`, following a symbolic link to the file it
+// names, and creates the file when it is missing. Returns true once all of it is on the device.
+//
+// All or nothing, even when the process is killed or the machine stops part-way: the old
+// content and the new bytes go to a new file beside the target, which is flushed and then put in
+// its place with the target's permissions. Only where the folder takes no new file (or the file
+// has other names, which must see the change) are the bytes appended in place, and cut off again
+// if they cannot all be written. A failure leaves no file that was not there before.
+//
+// Writes nothing, and returns false, when the target is not a regular file (a folder, a device,
+// a FIFO) or is the same file as `keepOut`.
+bool appendWhole(const std::filesystem::path &target, std::string_view bytes,
+                 const std::filesystem::path &keepOut = {});
 
 }  // namespace ravelo

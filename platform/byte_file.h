@@ -2,9 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
+#include <filesystem>
 #include <memory>
-#include <string>
 
 namespace ravelo {
 
@@ -16,19 +15,22 @@ public:
     virtual std::size_t readAt(std::uint64_t offset, char *out, std::size_t count) = 0;
 };
 
-// A file opened for reading only. Opening never creates or changes a file.
+// A regular file opened for reading only. Opening never creates or changes a file, and never
+// waits: a device, a FIFO or a socket is not opened at all.
 class ByteFile final : public ByteSource {
 public:
-    // A missing file reads as an empty one. Returns null for a file that exists but cannot be
-    // read: a folder, a file without read permission, one locked by another program.
-    static std::unique_ptr<ByteFile> open(const std::string &pathText);
+    // A missing file reads as an empty one. Returns null for anything else that cannot be read
+    // as a regular file: a folder, a device, a FIFO, a file without read permission, one locked
+    // by another program.
+    static std::unique_ptr<ByteFile> open(const std::filesystem::path &path);
+    ~ByteFile() override;
 
     std::size_t readAt(std::uint64_t offset, char *out, std::size_t count) override;
 
 private:
-    ByteFile() = default;
-    std::ifstream stream_;
-    bool empty_ = false;
+    struct Handle;  // the system's own, one kind for each system
+    explicit ByteFile(std::unique_ptr<Handle> handle);
+    std::unique_ptr<Handle> handle_;  // null for a missing file
 };
 
 }  // namespace ravelo

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 // The window controls as the program's commands see them. All text is 8-bit text in the system
-// code page; the window side converts it for display.
+// code page; the window side converts it for display. A path in a text box is read and written
+// as a path, so that no character of a file's name is lost to the code page.
 namespace ravelo {
 
 struct Rgb {
@@ -26,6 +28,9 @@ public:
     virtual ~TextBox() = default;
     virtual std::string text() const = 0;
     virtual void setText(const std::string &text) = 0;
+    // The text as the name of a file, every character kept.
+    virtual std::filesystem::path path() const = 0;
+    virtual void setPath(const std::filesystem::path &path) = 0;
 };
 
 class Button {

@@ -8,7 +8,7 @@
 
 namespace ravelo {
 
-std::optional<std::string> DialogFileChooser::chooseFile(const OpenFileRequest &request) {
+std::optional<std::filesystem::path> DialogFileChooser::chooseFile(const OpenFileRequest &request) {
     QFileDialog dialog(parent_, toQString(request.title));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -22,7 +22,7 @@ std::optional<std::string> DialogFileChooser::chooseFile(const OpenFileRequest &
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return fromQString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+    return toPath(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }
 
 int DialogMessageBoxes::show(const std::string &text, const std::string &title, int style) {

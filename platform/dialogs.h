@@ -10,7 +10,7 @@ namespace ravelo {
 class DialogFileChooser final : public FileChooser {
 public:
     explicit DialogFileChooser(QWidget *parent) : parent_(parent) {}
-    std::optional<std::string> chooseFile(const OpenFileRequest &request) override;
+    std::optional<std::filesystem::path> chooseFile(const OpenFileRequest &request) override;
 
 private:
     QWidget *parent_;

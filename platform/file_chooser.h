@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -16,7 +17,7 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
     // The chosen file's full path, or nothing when the user cancelled or the dialog failed.
-    virtual std::optional<std::string> chooseFile(const OpenFileRequest &request) = 0;
+    virtual std::optional<std::filesystem::path> chooseFile(const OpenFileRequest &request) = 0;
 };
 
 }  // namespace ravelo

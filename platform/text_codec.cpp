@@ -14,6 +14,14 @@ QString toQString(std::string_view text) {
     return out;
 }
 
+std::filesystem::path toPath(const QString &text) {
+    return std::filesystem::path(text.toStdU16String());
+}
+
+QString fromPath(const std::filesystem::path &path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
 std::string fromQString(const QString &text) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,9 @@ namespace ravelo {
 QString toQString(std::string_view text);
 // A character that the code page cannot hold becomes '?'.
 std::string fromQString(const QString &text);
+
+// A file's name goes between the toolkit and the system unchanged, not through the code page.
+std::filesystem::path toPath(const QString &text);
+QString fromPath(const std::filesystem::path &path);
 
 }  // namespace ravelo

@@ -39,4 +39,12 @@ void WidgetTextBox::setText(const std::string &text) {
     edit_->setText(toQString(text));
 }
 
+std::filesystem::path WidgetTextBox::path() const {
+    return toPath(edit_->text());
+}
+
+void WidgetTextBox::setPath(const std::filesystem::path &path) {
+    edit_->setText(fromPath(path));
+}
+
 }  // namespace ravelo

@@ -26,6 +26,8 @@ public:
     explicit WidgetTextBox(QLineEdit *edit) : edit_(edit) {}
     std::string text() const override;
     void setText(const std::string &text) override;
+    std::filesystem::path path() const override;
+    void setPath(const std::filesystem::path &path) override;
 
 private:
     QLineEdit *edit_;

@@ -29,7 +29,7 @@ void setButtonsEnabled(BrowseControls &c, bool enabled) {
 }
 
 // Appends the file's addresses to the list and returns how many it added.
-int scanInto(ByteSource &file, const std::string &path, BrowseControls &c) {
+int scanInto(ByteSource &file, const std::filesystem::path &path, BrowseControls &c) {
     AddressScanner scanner(file);
     int added = 0;
     for (;;) {
@@ -42,7 +42,7 @@ int scanInto(ByteSource &file, const std::string &path, BrowseControls &c) {
             return added;
         }
         ++added;
-        c.cachePath.setText(path);
+        c.cachePath.setPath(path);
         ShowCount(c.list, c.countLabel);
         if (added == kMaxAddressesPerScan) {
             return added;
@@ -68,7 +68,7 @@ void Browse(BrowseControls &c) {
         .filterPattern = "*.NK2",
         .startPath = defaultCachePath(GetSpecialFolder(kAppDataFolderId, c.specialFolder)),
     };
-    const std::optional<std::string> path = c.chooser.chooseFile(request);
+    const std::optional<std::filesystem::path> path = c.chooser.chooseFile(request);
     if (!path) {
         c.status.setCaption(startUpText());
         setButtonsEnabled(c, true);

@@ -293,7 +293,8 @@ void Form1::add_Click() {
 }
 
 void Form1::Command2_Click() {
-    ExportControls controls{list_, *status_, *exportPath_, *services_.pauser, *services_.messages};
+    ExportControls controls{list_,       *status_,          *exportPath_,
+                            *cachePath_, *services_.pauser, *services_.messages};
     Export(controls);
 }
 

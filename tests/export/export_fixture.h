@@ -20,7 +20,8 @@ struct ExportFixture : ::testing::Test {
     FakeTextBox exportPath;
     FakePauser pauser{log};
     FakeMessageBoxes messages;
-    ExportControls controls{list, status, exportPath, pauser, messages};
+    FakeTextBox cachePath{"C:\\Documents and Settings\\ann\\Outlook.NK2"};
+    ExportControls controls{list, status, exportPath, cachePath, pauser, messages};
     TempDir dir;
 
     void fill(std::initializer_list<const char *> entries) {

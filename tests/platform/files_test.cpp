@@ -4,6 +4,7 @@
 
 #include "platform/append_file.h"
 #include "platform/byte_file.h"
+#include "platform/code_page.h"
 #include "platform/start_folder.h"
 #include "support/temp_dir.h"
 
@@ -65,10 +66,10 @@ TEST(Paths, SpacesAndAccentedLettersNameTheRightFile) {
     std::filesystem::create_directories(folder);
     std::ofstream(folder / u8"caf\u00e9 \u00e0 la carte.NK2", std::ios::binary) << "xSMTP:a@x\3";
     const std::string pathText = dir.file("") + "my cache/caf\xe9 \xe0 la carte.NK2";
-    auto file = ByteFile::open(pathText);
+    auto file = ByteFile::open(nativePath(pathText));
     ASSERT_TRUE(file);
     char out[4];
     EXPECT_EQ(file->readAt(0, out, 4), 4u);
-    EXPECT_TRUE(appendWhole(dir.file("") + "my cache/caf\xe9.csv", "x\r\n"));
+    EXPECT_TRUE(appendWhole(nativePath(dir.file("") + "my cache/caf\xe9.csv"), "x\r\n"));
     EXPECT_TRUE(std::filesystem::exists(folder / u8"caf\u00e9.csv"));
 }

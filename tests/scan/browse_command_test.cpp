@@ -1,6 +1,9 @@
 #include "scan/browse_command.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <cstring>
 #include <filesystem>
@@ -148,14 +151,22 @@ TEST_F(BrowseFixture, AMissingFileReadsAsEmptyAndIsNotCreated) {
 }
 
 TEST_F(BrowseFixture, AFileThatCannotBeOpenedIsNotScanned) {
-    chooser.answer = dir.file("");  // the folder itself
+    std::vector<std::filesystem::path> unreadable = {dir.file("")};  // the folder itself
+#ifndef _WIN32
+    const std::string fifo = dir.file("pipe.NK2");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    unreadable.insert(unreadable.end(), {fifo, "/dev/zero", "/dev/urandom"});  // nothing waits
+#endif
     list.Append("kept");
-    Browse(controls);
-    EXPECT_EQ(pauser.calls, 0);
-    EXPECT_TRUE(browse.enabled);
-    EXPECT_TRUE(exportButton.enabled);
-    EXPECT_EQ(entries(), std::vector<std::string>{"kept"});
-    EXPECT_EQ(status.caption, prefixed(89, "Could not open the chosen file."));
+    for (const std::filesystem::path &path : unreadable) {
+        chooser.answer = path;
+        Browse(controls);
+        EXPECT_EQ(pauser.calls, 0) << path;
+        EXPECT_TRUE(browse.enabled);
+        EXPECT_TRUE(exportButton.enabled);
+        EXPECT_EQ(entries(), std::vector<std::string>{"kept"});
+        EXPECT_EQ(status.caption, prefixed(89, "Could not open the chosen file.")) << path;
+    }
 }
 
 TEST_F(BrowseFixture, ScanningNeverChangesTheFile) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
 #include "platform/message_box.h"
@@ -42,6 +43,15 @@ public:
     void setText(const std::string &text) override {
         value = text;
         ++writes;
+    }
+    // Paths are kept as the code page shows them, so that tests can compare their text.
+    std::filesystem::path path() const override { return nativePath(value); }
+    void setPath(const std::filesystem::path &path) override {
+        std::string shown;
+        for (char16_t character : path.u16string()) {
+            shown += encodeCharacter(character);
+        }
+        setText(shown);
     }
     std::string value;
     int writes = 0;
@@ -93,11 +103,11 @@ private:
 
 class FakeChooser final : public FileChooser {
 public:
-    std::optional<std::string> chooseFile(const OpenFileRequest &request) override {
+    std::optional<std::filesystem::path> chooseFile(const OpenFileRequest &request) override {
         requests.push_back(request);
         return answer;
     }
-    std::optional<std::string> answer;
+    std::optional<std::filesystem::path> answer;
     std::vector<OpenFileRequest> requests;
 };
 

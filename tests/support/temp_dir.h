@@ -35,7 +35,7 @@ private:
     std::filesystem::path path_;
 };
 
-inline std::string readAll(const std::string &path) {
+inline std::string readAll(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

@@ -1,4 +1,5 @@
 #include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QMenuBar>
 
 #include "ui/form1_fixture.h"
@@ -233,4 +234,26 @@ TEST_F(Form1Fixture, ButtonsHaveTheirAccessKeys) {
             << name;
     }
     EXPECT_EQ(form->windowIcon().availableSizes().size(), 4);
+}
+
+TEST_F(Form1Fixture, AnExportPathTypedOutsideTheCodePageNamesTheFileTyped) {
+    fill({"a@x"});
+    showActive();
+    auto *box = child<QLineEdit>("Text1");
+    box->setFocus();
+    box->selectAll();
+    const QString folder = QString::fromStdString(dir.file("")) + QLatin1Char('/');
+    QTest::keyClicks(box, folder);
+    QInputMethodEvent composed;  // what an input method types for letters the keyboard lacks
+    composed.setCommitString(QString::fromUtf8("Łódź-日本.csv"));
+    QApplication::sendEvent(box, &composed);
+    const QString typed = folder + QString::fromUtf8("Łódź-日本.csv");
+    ASSERT_EQ(box->text(), typed);
+    press("Command2");
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(typed.toStdU16String())));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("") + "/?\xc3\xb3"
+                                                        "d?-??.csv"));
+    EXPECT_EQ(text("Label7"), prefixed(55, "File successfully written to") +
+                                  box->text().replace(QString::fromUtf8("Łódź-日本"),
+                                                      QStringLiteral("?\u00f3d?-??")));
 }

@@ -1,0 +1,124 @@
+// Files and paths that are not what a cache or a contact file should be: devices, FIFOs, names
+// outside the code page, links, the cache file itself, and a full file system.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "export/export_fixture.h"
+#include "platform/append_file.h"
+#include "platform/byte_file.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+namespace {
+
+std::vector<std::string> namesIn(const fs::path &folder) {
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+TEST(HostileFiles, DevicesAndFifosAreNeitherReadNorWrittenAndNothingWaits) {
+    TempDir dir;
+    const fs::path fifo = dir.file("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path &path : {fifo, fs::path("/dev/zero"), fs::path("/dev/urandom")}) {
+        EXPECT_EQ(ByteFile::open(path), nullptr) << path;
+    }
+    for (const fs::path &path : {fifo, fs::path("/dev/null"), fs::path("/dev/full")}) {
+        EXPECT_FALSE(appendWhole(path, "x\r\n")) << path;
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST(HostileFiles, NamesOutsideTheCodePageNameTheirOwnFile) {
+    TempDir dir;
+    const fs::path folder = dir.file("");
+    std::ofstream(folder / u8"\u0141\u00f3d\u017a.NK2", std::ios::binary) << "xSMTP:real@x";
+    std::ofstream(folder /
+                      "?\xc3\xb3"
+                      "d?.NK2",
+                  std::ios::binary)
+        << "xSMTP:other@x";
+    auto file = ByteFile::open(folder / u8"\u0141\u00f3d\u017a.NK2");
+    ASSERT_TRUE(file);
+    char out[6];
+    ASSERT_EQ(file->readAt(6, out, sizeof out), sizeof out);
+    EXPECT_EQ(std::string(out, sizeof out), "real@x") << "not the file of a look-alike name";
+
+    EXPECT_TRUE(appendWhole(folder / u8"\u0141\u00f3d\u017a-\u65e5\u672c.csv", "x\r\n"));
+    EXPECT_EQ(readAll((folder / u8"\u0141\u00f3d\u017a-\u65e5\u672c.csv").string()), "x\r\n");
+    EXPECT_FALSE(fs::exists(folder / "?\xc3\xb3"
+                                     "d?-??.csv"));
+}
+
+TEST(HostileFiles, AnExportReplacesTheFileWholeAndKeepsItsPermissionsAndLinks) {
+    TempDir dir;
+    const fs::path real = dir.write("contacts.csv", "old\r\n");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::path link = dir.file("link.csv");
+    fs::create_symlink(real, link);
+    ASSERT_TRUE(appendWhole(link, "new\r\n"));
+    EXPECT_TRUE(fs::is_symlink(link)) << "the link still names the file";
+    EXPECT_EQ(readAll(real.string()), "old\r\nnew\r\n");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(namesIn(dir.file("")), (std::vector<std::string>{"contacts.csv", "link.csv"}))
+        << "no temporary file is left";
+
+    const fs::path second = dir.file("second-name.csv");
+    fs::create_hard_link(real, second);
+    ASSERT_TRUE(appendWhole(second, "more\r\n"));
+    EXPECT_EQ(readAll(real.string()), "old\r\nnew\r\nmore\r\n") << "every name sees the export";
+}
+
+TEST_F(ExportFixture, TheCacheFileIsNeverWrittenIntoWhateverItsSpelling) {
+    fill({"a@x"});
+    const std::string cache = "xSMTP:a@x\0\3"s;
+    cachePath.value = dir.write("Outlook.NK2", cache);
+    fs::create_symlink(cachePath.value, dir.file("other-name.NK2"));
+    for (const std::string &spelling :
+         {cachePath.value, "  " + dir.file("") + "/./Outlook.NK2", dir.file("other-name.NK2")}) {
+        log.clear();
+        exportPath.value = spelling;
+        Export(controls);
+        EXPECT_EQ(log, Log{"Label7: 1"}) << spelling << ": ended quietly";
+    }
+    EXPECT_EQ(readAll(cachePath.value), cache);
+    exportPath.value = dir.file("contacts.csv");
+    Export(controls);
+    EXPECT_NE(readAll(exportPath.value), "") << "any other file is written";
+}
+
+// Needs the right to mount, which a test run as root has; skipped elsewhere.
+TEST_F(ExportFixture, AFailedExportOnAFullFileSystemLeavesNoNewFile) {
+    const fs::path small = dir.file("small");
+    fs::create_directories(small);
+    if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "no small file system can be made here";
+    }
+    for (int i = 0; i < 2000; ++i) {
+        list.Append("somebody" + std::to_string(i) + "@example.org");
+    }
+    exportPath.value = (small / "contacts.csv").string();
+    Export(controls);
+    EXPECT_EQ(log, Log{"Label7: 2000"});
+    EXPECT_TRUE(namesIn(small).empty());
+    std::ofstream(small / "kept.csv") << "kept\r\n";
+    exportPath.value = (small / "kept.csv").string();
+    Export(controls);
+    EXPECT_EQ(readAll(exportPath.value), "kept\r\n");
+    EXPECT_EQ(namesIn(small), std::vector<std::string>{"kept.csv"});
+    umount(small.c_str());
+}
