@@ -76,17 +76,34 @@ const std::string &cacheBytes(bool dense) {
     return found->second;
 }
 
+// Every address of the source, with no limit on their number.
+std::size_t scanAll(ravelo::ByteSource &source) {
+    ravelo::AddressScanner scanner(source);
+    std::size_t found = 0;
+    while (auto address = scanner.next()) {
+        ++found;
+    }
+    return found;
+}
+
+// The plainest search for the same markers.
+std::size_t memmemAll(const std::string &bytes) {
+    std::size_t found = 0;
+    const char *at = bytes.data();
+    const char *end = bytes.data() + bytes.size();
+    while (const void *hit = memmem(at, static_cast<std::size_t>(end - at), "SMTP:", 5)) {
+        ++found;
+        at = static_cast<const char *>(hit) + 5;
+    }
+    return found;
+}
+
 void scanFile(benchmark::State &state, bool dense) {
     cacheBytes(dense);
     const std::string path = (workFolder() / (dense ? "dense.NK2" : "sparse.NK2")).string();
     for (auto _ : state) {
         auto file = ravelo::ByteFile::open(path);
-        ravelo::AddressScanner scanner(*file);
-        std::size_t found = 0;
-        while (auto address = scanner.next()) {
-            ++found;
-        }
-        benchmark::DoNotOptimize(found);
+        benchmark::DoNotOptimize(scanAll(*file));
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kScanBytes));
 }
@@ -94,14 +111,7 @@ void scanFile(benchmark::State &state, bool dense) {
 void memmemBytes(benchmark::State &state, bool dense) {
     const std::string &bytes = cacheBytes(dense);
     for (auto _ : state) {
-        std::size_t found = 0;
-        const char *at = bytes.data();
-        const char *end = bytes.data() + bytes.size();
-        while (const void *hit = memmem(at, static_cast<std::size_t>(end - at), "SMTP:", 5)) {
-            ++found;
-            at = static_cast<const char *>(hit) + 5;
-        }
-        benchmark::DoNotOptimize(found);
+        benchmark::DoNotOptimize(memmemAll(bytes));
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kScanBytes));
 }
@@ -185,17 +195,11 @@ private:
     const std::string &bytes_;
 };
 
-// Every address of the input, with no limit on their number.
 void BM_ScanHostile(benchmark::State &state, Hostile kind) {
     const std::string &bytes = hostileBytes(kind);
     for (auto _ : state) {
         MemorySource source(bytes);
-        ravelo::AddressScanner scanner(source);
-        std::size_t found = 0;
-        while (auto address = scanner.next()) {
-            ++found;
-        }
-        benchmark::DoNotOptimize(found);
+        benchmark::DoNotOptimize(scanAll(source));
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
@@ -203,14 +207,7 @@ void BM_ScanHostile(benchmark::State &state, Hostile kind) {
 void BM_MemmemHostile(benchmark::State &state, Hostile kind) {
     const std::string &bytes = hostileBytes(kind);
     for (auto _ : state) {
-        std::size_t found = 0;
-        const char *at = bytes.data();
-        const char *end = bytes.data() + bytes.size();
-        while (const void *hit = memmem(at, static_cast<std::size_t>(end - at), "SMTP:", 5)) {
-            ++found;
-            at = static_cast<const char *>(hit) + 5;
-        }
-        benchmark::DoNotOptimize(found);
+        benchmark::DoNotOptimize(memmemAll(bytes));
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
