@@ -108,6 +108,10 @@ TEST_F(ExportFixture, AFailedExportOnAFullFileSystemLeavesNoNewFile) {
     if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
         GTEST_SKIP() << "no small file system can be made here";
     }
+    struct Unmount {
+        const fs::path &folder;
+        ~Unmount() { umount(folder.c_str()); }
+    } unmount{small};
     for (int i = 0; i < 2000; ++i) {
         list.Append("somebody" + std::to_string(i) + "@example.org");
     }
@@ -120,5 +124,4 @@ TEST_F(ExportFixture, AFailedExportOnAFullFileSystemLeavesNoNewFile) {
     Export(controls);
     EXPECT_EQ(readAll(exportPath.value), "kept\r\n");
     EXPECT_EQ(namesIn(small), std::vector<std::string>{"kept.csv"});
-    umount(small.c_str());
 }

@@ -79,3 +79,11 @@ TEST(EventLoopPauser, ACommandRunningInsideKeepsItWaitingUntilItEnds) {
     EXPECT_TRUE(innerDone);
     EXPECT_GE(elapsed.elapsed(), 200);
 }
+
+TEST(TextCodec, APathKeepsEveryCharacterAndAStraySurrogateDoesNotThrow) {
+    const QString name = QString::fromUtf8("\u0141\u00f3d\u017a-\u65e5\u672c.csv");
+    EXPECT_EQ(fromPath(toPath(name)), name);
+    EXPECT_EQ(toPath(name), std::filesystem::path(u8"\u0141\u00f3d\u017a-\u65e5\u672c.csv"));
+    const QString stray = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b.csv");
+    EXPECT_NO_THROW(toPath(stray));
+}
