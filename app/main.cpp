@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "ui/form1.h"
+#include "qt/form1.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);

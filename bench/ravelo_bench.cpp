@@ -29,7 +29,7 @@
 #include "export/contact_csv.h"
 #include "platform/append_file.h"
 #include "platform/byte_file.h"
-#include "platform/event_loop_pauser.h"
+#include "qt/event_loop_pauser.h"
 #include "scan/address_scanner.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "addresses/address_list.h"
 #include "platform/controls.h"
 #include "platform/message_box.h"
+#include "platform/status_text.h"
 
 namespace ravelo {
 
@@ -15,9 +16,6 @@ struct ExportControls {
     Pauser &pauser;
     MessageBoxes &messages;
 };
-
-inline constexpr Rgb kStatusBlue{0, 0, 255};
-inline constexpr Rgb kStatusRed{255, 0, 0};
 
 // Asks whether to export, then appends the list to the contact file named in the export path
 // box. A file that cannot be written ends the command quietly, the file as it was.

@@ -31,6 +31,8 @@ public:
     // The text as the name of a file, every character kept.
     virtual std::filesystem::path path() const = 0;
     virtual void setPath(const std::filesystem::path &path) = 0;
+    virtual void setFocus() = 0;
+    virtual void redraw() = 0;
 };
 
 class Button {
@@ -46,6 +48,15 @@ public:
     virtual ~ListBox() = default;
     virtual void setFocus() = 0;
     virtual void redraw() = 0;
+};
+
+// A secondary window: modeless, shown and hidden by its commands, its controls kept while hidden.
+class Window {
+public:
+    virtual ~Window() = default;
+    virtual void setEnabled(bool enabled) = 0;
+    // Shown modeless and brought to the front, or hidden.
+    virtual void setVisible(bool visible) = 0;
 };
 
 // Waits the given number of seconds while window events go on being handled. Commands started

@@ -52,10 +52,6 @@ int scanInto(ByteSource &file, const std::filesystem::path &path, BrowseControls
 
 }  // namespace
 
-std::string startUpText() {
-    return statusText(110, "Click browse to begin.");
-}
-
 void Browse(BrowseControls &c) {
     if (!c.browse.isEnabled()) {
         return;
@@ -70,7 +66,7 @@ void Browse(BrowseControls &c) {
     };
     const std::optional<std::filesystem::path> path = c.chooser.chooseFile(request);
     if (!path) {
-        c.status.setCaption(startUpText());
+        c.status.setCaption(std::string(kStartUpText));
         setButtonsEnabled(c, true);
         return;
     }

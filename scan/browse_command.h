@@ -24,9 +24,6 @@ struct BrowseControls {
     const SpecialFolderRequest &specialFolder;
 };
 
-// What the status line says when the program starts and after a cancelled Browse.
-std::string startUpText();
-
 // Lets the user choose a cache file and appends the addresses found in it to the list, at most
 // 1000 of them. The status line shows the progress; between two addresses window events are
 // handled. Does nothing while a scan is already running.

@@ -53,8 +53,12 @@ public:
         }
         setText(shown);
     }
+    void setFocus() override { ++focused; }
+    void redraw() override { ++redrawn; }
     std::string value;
     int writes = 0;
+    int focused = 0;
+    int redrawn = 0;
 };
 
 class FakeButton final : public Button {

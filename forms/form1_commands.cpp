@@ -1,0 +1,108 @@
+#include "forms/form1_commands.h"
+
+#include "addresses/list_commands.h"
+#include "export/export_command.h"
+#include "platform/product.h"
+#include "scan/browse_command.h"
+#include "scan/cache_location.h"
+
+namespace ravelo {
+
+Form1Commands::Form1Commands(AddressList &list, Form1Controls controls, CommandServices services)
+    : list_(list), c_(controls), services_(std::move(services)) {}
+
+void Form1Commands::Pause(float seconds) {
+    services_.pauser.Pause(seconds);
+}
+
+void Form1Commands::Form_Load() {
+    c_.Text2.setText(cachePathBoxText(services_.specialFolder));
+}
+
+void Form1Commands::Command1_Click() {
+    BrowseControls controls{c_.Command1,      c_.Command2,       c_.Label7,
+                            c_.Label5,        c_.Text2,          list_,
+                            services_.pauser, services_.chooser, services_.specialFolder};
+    Browse(controls);
+}
+
+void Form1Commands::Open_Click() {
+    Command1_Click();
+}
+
+void Form1Commands::List1_Click(int row) {
+    list_.Select(row);
+    ListControls controls{list_, c_.List1, c_.Label7, c_.Label5, c_.Text3};
+    SelectCommand(controls);
+}
+
+void Form1Commands::delete_Click() {
+    ListControls controls{list_, c_.List1, c_.Label7, c_.Label5, c_.Text3};
+    RemoveName(controls);
+}
+
+void Form1Commands::Command3_Click() {
+    ListControls controls{list_, c_.List1, c_.Label7, c_.Label5, c_.Text3};
+    ClearList(controls);
+}
+
+void Form1Commands::Clear_Click() {
+    Command3_Click();
+}
+
+void Form1Commands::add_Click() {
+    Form2Controls *form2 = services_.windows.form2();
+    if (form2 == nullptr) {
+        form2 = &services_.windows.createForm2();
+        Form2_Load(*form2);
+    }
+    form2->Text1.setText("");
+    showEnabled(form2->window);
+    form2->Text1.setFocus();
+}
+
+void Form1Commands::Form2_Command2_Click() {
+    if (Form2Controls *form2 = services_.windows.form2()) {
+        Form2_Add(*form2, list_, c_.Label5);
+    }
+}
+
+void Form1Commands::Form2_Command1_Click() {
+    if (Form2Controls *form2 = services_.windows.form2()) {
+        hideDisabled(form2->window);
+    }
+}
+
+void Form1Commands::Command2_Click() {
+    ExportControls controls{list_,    c_.Label7,        c_.Text1,
+                            c_.Text2, services_.pauser, services_.messages};
+    Export(controls);
+}
+
+void Form1Commands::exit_Click() {
+    services_.endProgram();
+}
+
+void Form1Commands::Assistance_Click() {
+    Form3Controls *form3 = services_.windows.form3();
+    if (form3 == nullptr) {
+        form3 = &services_.windows.createForm3();
+    }
+    showEnabled(form3->window);
+}
+
+void Form1Commands::Form3_Command2_Click() {
+    if (Form3Controls *form3 = services_.windows.form3()) {
+        hideDisabled(form3->window);
+    }
+}
+
+std::string aboutText() {
+    return "View Outlook Autocompletion cache file using Ravelo." + std::string(kMakersNotice);
+}
+
+void Form1Commands::About_Click() {
+    services_.messages.show(aboutText(), "About Ravelo version .02 beta", kOkInformation);
+}
+
+}  // namespace ravelo

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+
+#include "addresses/address_list.h"
+#include "forms/secondary_windows.h"
+#include "platform/controls.h"
+#include "platform/file_chooser.h"
+#include "platform/message_box.h"
+#include "platform/special_folder.h"
+
+namespace ravelo {
+
+// The main window's controls that its commands read and write, by their names.
+struct Form1Controls {
+    Label &Label7;   // the status line
+    Label &Label5;   // the count
+    TextBox &Text1;  // export path
+    TextBox &Text2;  // cache path
+    TextBox &Text3;  // address clipboard
+    ListBox &List1;
+    Button &Command1;  // Browse
+    Button &Command2;  // Export
+};
+
+// What the main window's commands ask of the system.
+struct CommandServices {
+    FileChooser &chooser;
+    MessageBoxes &messages;
+    Pauser &pauser;
+    SecondaryWindows &windows;
+    SpecialFolderRequest specialFolder;
+    std::function<void()> endProgram;
+};
+
+// Every command of the main window and of its two secondary windows, one function per event.
+// A front end builds the windows and turns each event into the call of the same name.
+class Form1Commands {
+public:
+    Form1Commands(AddressList &list, Form1Controls controls, CommandServices services);
+
+    void Form_Load();
+    void Command1_Click();  // Browse
+    void Open_Click();
+    // The user selected the entry at `row` with the mouse or the keyboard.
+    void List1_Click(int row);
+    void delete_Click();    // Remove Name
+    void Command3_Click();  // Clear List
+    void Clear_Click();
+    void add_Click();       // Add Name
+    void Command2_Click();  // Export
+    void exit_Click();
+    void Assistance_Click();
+    void About_Click();
+
+    void Form2_Command2_Click();  // Add
+    void Form2_Command1_Click();  // Cancel
+    void Form3_Command2_Click();  // Close
+
+    // Waits while window events go on being handled.
+    void Pause(float seconds);
+
+private:
+    AddressList &list_;
+    Form1Controls c_;
+    CommandServices services_;
+};
+
+// The About box's text.
+std::string aboutText();
+
+}  // namespace ravelo

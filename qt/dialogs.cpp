@@ -1,0 +1,45 @@
+#include "qt/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "platform/start_folder.h"
+#include "qt/text_codec.h"
+
+namespace ravelo {
+
+std::optional<std::filesystem::path> DialogFileChooser::chooseFile(const OpenFileRequest &request) {
+    QFileDialog dialog(parent_, toQString(request.title));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The filter's name already shows its pattern in parentheses, which is where the dialog
+    // reads the pattern from; any letter case of it matches.
+    dialog.setNameFilter(toQString(request.filterName));
+    const std::string folder = nearestExistingFolder(request.startPath);
+    if (!folder.empty()) {
+        dialog.setDirectory(toQString(folder));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return toPath(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
+int DialogMessageBoxes::show(const std::string &text, const std::string &title, int style) {
+    QMessageBox box(QMessageBox::Information, toQString(title), toQString(text),
+                    QMessageBox::NoButton, parent_);
+    if (style == kYesNoInformation) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.exec();
+    if (style != kYesNoInformation) {
+        return kAnswerOk;
+    }
+    const QAbstractButton *pressed = box.clickedButton();
+    return pressed != nullptr && pressed == box.button(QMessageBox::Yes) ? kAnswerYes : kAnswerNo;
+}
+
+}  // namespace ravelo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+#include "forms/window_layout.h"
+
+namespace ravelo {
+
+// A secondary window of the main window, built from its layout: a small caption with a close
+// box, not in the task bar, modeless. Its commands hide it and it keeps its contents; its close
+// box destroys it.
+class ToolWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    ToolWindow(QWidget *owner, const WindowLayout &layout);
+
+signals:
+    // The user closed the window with its close box; it deletes itself.
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+}  // namespace ravelo

@@ -1,0 +1,185 @@
+#include "qt/window_builder.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <algorithm>
+#include <vector>
+
+#include "qt/list_box_view.h"
+#include "qt/text_codec.h"
+#include "qt/widget_controls.h"
+#include "qt/window_style.h"
+
+namespace ravelo {
+namespace {
+
+QString text(std::string_view text) {
+    return toQString(text);
+}
+
+QString resource(std::string_view name, const char *extension) {
+    return QStringLiteral(":/images/") + text(name) + QLatin1String(extension);
+}
+
+QRect place(const ControlLayout &row) {
+    return twips(row.left, row.top, row.width, row.height);
+}
+
+void applyFont(QWidget *widget, const ControlLayout &row) {
+    if (!row.font.face.empty()) {
+        widget->setFont(windowFont(row.font));
+    }
+}
+
+QWidget *addLabel(QWidget *client, const ControlLayout &row) {
+    QLabel *label = ravelo::addLabel(client, text(row.name), text(row.caption), place(row));
+    applyFont(label, row);
+    if (row.left < 0) {
+        label->setIndent(-twipsToPixels(row.left));  // the first letter stays inside the window
+    }
+    if (row.textColor) {
+        setTextColor(label, *row.textColor);
+    }
+    if (row.paint == Paint::kColor) {
+        paintBackground(label, row.background);
+    } else if (row.paint == Paint::kButtonFace) {
+        const QColor face = client->palette().color(QPalette::Button);
+        paintBackground(label, Rgb{static_cast<std::uint8_t>(face.red()),
+                                   static_cast<std::uint8_t>(face.green()),
+                                   static_cast<std::uint8_t>(face.blue())});
+    }
+    return label;
+}
+
+QWidget *addTextBox(QWidget *client, const ControlLayout &row) {
+    auto *edit = new QLineEdit(client);
+    edit->setMaxLength(kNoLengthLimit);
+    edit->setText(text(row.caption));
+    return edit;
+}
+
+QWidget *addPictureButton(QWidget *client, const ControlLayout &row) {
+    auto *button = new QToolButton(client);
+    button->setText(text(row.caption));
+    button->setIcon(QIcon(resource(row.icon, ".ico")));
+    button->setIconSize(place(row).height() > 60 ? QSize(32, 32) : QSize(24, 24));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFocusPolicy(Qt::StrongFocus);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button,
+                     QColor(row.background.red, row.background.green, row.background.blue));
+    button->setPalette(palette);
+    return button;
+}
+
+QWidget *addButton(QWidget *client, const ControlLayout &row) {
+    auto *button = new QPushButton(text(row.caption), client);
+    button->setAutoDefault(true);  // Enter on the focused button presses it, as the space bar does
+    return button;
+}
+
+QWidget *addControl(QWidget *client, const ControlLayout &row) {
+    QWidget *widget = nullptr;
+    switch (row.kind) {
+        case ControlKind::kLabel:
+            return addLabel(client, row);
+        case ControlKind::kTextBox:
+            widget = addTextBox(client, row);
+            break;
+        case ControlKind::kListBox:
+            widget = new ListBoxView(client);
+            break;
+        case ControlKind::kPictureButton:
+            widget = addPictureButton(client, row);
+            break;
+        case ControlKind::kButton:
+            widget = addButton(client, row);
+            break;
+    }
+    widget->setObjectName(text(row.name));
+    widget->setGeometry(place(row));
+    applyFont(widget, row);
+    if (!row.accessibleName.empty()) {
+        widget->setAccessibleName(text(row.accessibleName));
+    }
+    return widget;
+}
+
+QKeySequence keys(Shortcut shortcut) {
+    switch (shortcut) {
+        case Shortcut::kCtrlX:
+            return QKeySequence(Qt::CTRL | Qt::Key_X);
+        case Shortcut::kCtrlD:
+            return QKeySequence(Qt::CTRL | Qt::Key_D);
+        case Shortcut::kF1:
+            return QKeySequence(Qt::Key_F1);
+        case Shortcut::kNone:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+void buildWindow(QWidget *window, QWidget *client, const WindowLayout &layout) {
+    window->setObjectName(text(layout.name));
+    window->setWindowTitle(text(layout.caption));
+    // A window without an icon of its own does not take its owner's either.
+    window->setWindowIcon(layout.icon.empty() ? QIcon() : QIcon(resource(layout.icon, ".ico")));
+    window->setFont(windowFont(layout.defaultFont));
+    if (layout.background) {
+        paintBackground(window, *layout.background);
+    }
+    if (!layout.picture.empty()) {
+        // At its natural size from the top left corner; larger than the client area, so it never
+        // repeats. Painted by the client area itself, it is no control.
+        QPalette background = client->palette();
+        background.setBrush(QPalette::Window, QPixmap(resource(layout.picture, ".jpg")));
+        client->setPalette(background);
+        client->setAutoFillBackground(true);
+    }
+
+    std::vector<const ControlLayout *> focusOrder;
+    for (const ControlLayout &row : layout.controls) {
+        if (row.takesFocus()) {
+            focusOrder.push_back(&row);
+        } else {
+            addControl(client, row);
+        }
+    }
+    std::ranges::sort(focusOrder, {}, &ControlLayout::tabIndex);
+    QWidget *previous = nullptr;
+    for (const ControlLayout *row : focusOrder) {
+        QWidget *widget = addControl(client, *row);
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        } else {
+            widget->setFocus();
+        }
+        previous = widget;
+    }
+}
+
+QList<QAction *> buildMenus(QMenuBar *bar, const WindowLayout &layout) {
+    QList<QAction *> withShortcuts;
+    for (const MenuLayout &menuRow : layout.menus) {
+        QMenu *menu = bar->addMenu(text(menuRow.caption));
+        menu->setObjectName(text(menuRow.name));
+        for (const MenuItemLayout &item : menuRow.items) {
+            QAction *action = menu->addAction(text(item.caption));
+            action->setObjectName(text(item.name));
+            action->setShortcut(keys(item.shortcut));
+            if (item.shortcut != Shortcut::kNone) {
+                withShortcuts.append(action);
+            }
+        }
+    }
+    return withShortcuts;
+}
+
+}  // namespace ravelo

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+#include <QToolButton>
+#include <cstring>
+
+#include "qt/form1.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+
+namespace ravelo::testing {
+
+// The real main window with the system's dialogs, waits and exit played by the test.
+struct Form1Fixture : ::testing::Test {
+    Log log;
+    FakeChooser chooser;
+    FakeMessageBoxes messages;
+    FakePauser pauser{log};
+    int endings = 0;
+    TempDir dir;
+    std::unique_ptr<Form1> form;
+
+    void SetUp() override {
+        Form1Services services;
+        services.chooser = &chooser;
+        services.messages = &messages;
+        services.pauser = &pauser;
+        services.specialFolder = [](std::span<char> buffer, std::int16_t) {
+            std::strcpy(buffer.data(), "C:\\Users\\ann\\AppData\\Roaming");
+            return true;
+        };
+        services.endProgram = [this] { ++endings; };
+        form = std::make_unique<Form1>(std::move(services));
+    }
+
+    void showActive() {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    template <class T = QWidget>
+    T *child(const char *name) const {
+        T *found = form->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction *menuItem(const char *name) const { return child<QAction>(name); }
+    QString text(const char *name) const {
+        if (auto *label = form->findChild<QLabel *>(QString::fromLatin1(name))) {
+            return label->text();
+        }
+        return child<QLineEdit>(name)->text();
+    }
+
+    void scan(const std::string &bytes) {
+        chooser.answer = dir.write("cache.NK2", bytes);
+        child<QToolButton>("Command1")->click();
+    }
+    void fill(std::initializer_list<const char *> addresses) {
+        std::string bytes = "x";
+        for (const char *address : addresses) {
+            bytes += std::string("SMTP:") + address + '\0' + '\3';
+        }
+        scan(bytes);
+    }
+    // Selects a row as the user does: a click with the mouse on the row, in the shown window.
+    void select(int row, Qt::KeyboardModifiers modifiers = {}) {
+        if (!form->isVisible()) {
+            showActive();
+        }
+        auto *view = child<QListView>("List1");
+        const QModelIndex index = view->model()->index(row, 0);
+        ASSERT_TRUE(index.isValid()) << "no row " << row;
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                          view->visualRect(index).center());
+    }
+    // A click with the mouse in the middle of a button.
+    void press(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void press(const char *name) { press(child(name)); }
+    // Where the list shows nothing: below its last row.
+    void clickBelowTheRows() {
+        auto *view = child<QListView>("List1");
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          QPoint(20, view->viewport()->height() - 5));
+    }
+    int rowShownSelected() const {
+        const QModelIndexList rows = child<QListView>("List1")->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.constFirst().row();
+    }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> all;
+        for (int i = 0; i < form->addressList().Count(); ++i) {
+            all.push_back(form->addressList().ItemAt(i));
+        }
+        return all;
+    }
+    int rowsShown() const { return child<QListView>("List1")->model()->rowCount(); }
+};
+
+inline QString prefixed(int spaces, const char *tail) {
+    return QStringLiteral("Ravelo version .06 beta") + QString(spaces, QLatin1Char(' ')) +
+           QString::fromLatin1(tail);
+}
+
+}  // namespace ravelo::testing

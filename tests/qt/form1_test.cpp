@@ -1,0 +1,259 @@
+#include <QFontMetrics>
+#include <QInputMethodEvent>
+#include <QMenuBar>
+
+#include "qt/form1_fixture.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+
+TEST_F(Form1Fixture, StartsWithTheTextsOfAnEmptyList) {
+    EXPECT_EQ(text("Label7"), prefixed(110, "Click browse to begin."));
+    EXPECT_EQ(text("Label7").size(), 155);
+    EXPECT_EQ(text("Label5"), "0");
+    EXPECT_EQ(rowsShown(), 0);
+    EXPECT_EQ(text("Text1"), "C:\\nk2export.csv");
+    EXPECT_EQ(text("Text2"), "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Outlook\\Outlook.NK2");
+    EXPECT_EQ(text("Text3"),
+              "Select the e-mail address from the list below, then Copy & Paste from here.");
+    EXPECT_EQ(form->windowTitle(), "Ravelo");
+    EXPECT_EQ(form->centralWidget()->size(), QSize(611, 511));
+    showActive();
+    EXPECT_EQ(QApplication::focusWidget(), child("Command1"));
+}
+
+TEST_F(Form1Fixture, FocusMovesThroughTheControlsInTabOrder) {
+    showActive();
+    QStringList order;
+    for (int i = 0; i < 9; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (QStringList{"Command1", "Text2", "Text3", "Text1", "add", "delete", "List1",
+                                  "Command3", "Command2"}));
+}
+
+TEST_F(Form1Fixture, ControlsStandWhereTheLayoutPutsThem) {
+    struct Place {
+        const char *name;
+        QRect pixels;
+    };
+    const Place places[] = {
+        {"Label7", {-2, 0, 646, 20}},     {"Command1", {513, 32, 89, 68}},
+        {"Text2", {3, 43, 472, 19}},      {"Text3", {18, 86, 457, 20}},
+        {"Label5", {421, 124, 59, 17}},   {"List1", {18, 140, 458, 329}},
+        {"add", {513, 147, 89, 51}},      {"delete", {513, 220, 89, 51}},
+        {"Command3", {513, 319, 89, 68}}, {"Command2", {513, 437, 89, 68}},
+        {"Text1", {168, 485, 309, 19}},
+    };
+    for (const Place &place : places) {
+        EXPECT_EQ(child(place.name)->geometry(), place.pixels) << place.name;
+    }
+}
+
+TEST_F(Form1Fixture, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
+    auto *status = child<QLabel>("Label7");
+    const QFontMetrics metrics(status->font());
+    // The label starts two pixels left of the window, whose client area is 611 pixels wide.
+    const int visibleEnd = 611 - status->x();
+    EXPECT_GE(status->indent(), -status->x()) << "the first letter is not cut off";
+    const QString texts[] = {
+        prefixed(108, "Browsing for File..."),
+        prefixed(110, "Click browse to begin."),
+        prefixed(89, "Please wait while reading file"),
+        prefixed(89, "Please wait while reading file..."),
+        prefixed(89, "Could not open the chosen file."),
+        QStringLiteral("All addresses cleared.") + QString(113, QLatin1Char(' ')) +
+            QStringLiteral("Click browse to begin."),
+        prefixed(52, "Detected user aborted file export! File NOT exported."),
+        prefixed(55, "File successfully written toC:\\nk2export.csv"),
+        QStringLiteral("Finished reading file, 999 e-mail addresses found.") +
+            QString(60, QLatin1Char(' ')) + QStringLiteral("Now Selected: 999 of 999"),
+    };
+    for (const QString &text : texts) {
+        EXPECT_LE(status->indent() + metrics.horizontalAdvance(text), visibleEnd)
+            << text.toStdString();
+    }
+}
+
+TEST_F(Form1Fixture, BrowseScansTheChosenFileIntoTheList) {
+    fill({"ann@example.org", "bob@example.net"});
+    EXPECT_EQ(entries(), (std::vector<std::string>{"ann@example.org", "bob@example.net"}));
+    EXPECT_EQ(rowsShown(), 2);
+    EXPECT_EQ(child<QListView>("List1")->model()->index(1, 0).data().toString(), "bob@example.net");
+    EXPECT_EQ(text("Label5"), "2");
+    EXPECT_EQ(text("Label7"), "Finished reading file, 2 e-mail addresses found.");
+    EXPECT_EQ(text("Text2").toStdString(), *chooser.answer);
+    EXPECT_TRUE(child("Command1")->isEnabled());
+    EXPECT_TRUE(child("Command2")->isEnabled());
+    EXPECT_EQ(chooser.requests.at(0).startPath,
+              "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Outlook\\Outlook.NK2");
+}
+
+TEST_F(Form1Fixture, ButtonsAreDisabledWhileTheScanWaits) {
+    bool browseEnabled = true, exportEnabled = true;
+    pauser.duringCall = 1;
+    pauser.during = [&] {
+        browseEnabled = child("Command1")->isEnabled();
+        exportEnabled = child("Command2")->isEnabled();
+    };
+    fill({"a@x"});
+    EXPECT_FALSE(browseEnabled);
+    EXPECT_FALSE(exportEnabled);
+}
+
+TEST_F(Form1Fixture, OpenDoesWhatBrowseDoesExceptDuringAScan) {
+    chooser.answer = dir.write("cache.NK2", std::string("xSMTP:a@x\0\3", 11));
+    pauser.duringCall = 2;
+    pauser.during = [&] { menuItem("Open")->trigger(); };
+    menuItem("Open")->trigger();
+    EXPECT_EQ(chooser.requests.size(), 1u) << "Open during the scan starts no second one";
+    EXPECT_EQ(entries(), std::vector<std::string>{"a@x"});
+    EXPECT_EQ(text("Label7"), "Finished reading file, 1 e-mail addresses found.");
+}
+
+TEST_F(Form1Fixture, ClearListDuringAScanAndTheScanGoesOnIntoTheEmptiedList) {
+    pauser.duringCall = 5;  // the pass after the first address
+    pauser.during = [&] { menuItem("Clear")->trigger(); };
+    fill({"a@x", "b@x", "c@x"});
+    EXPECT_EQ(entries(), (std::vector<std::string>{"b@x", "c@x"}));
+    EXPECT_EQ(rowsShown(), 2);
+    EXPECT_EQ(text("Label5"), "2");
+}
+
+TEST_F(Form1Fixture, ClearListButtonAndMenuItemDoTheSame) {
+    for (const bool fromMenu : {false, true}) {
+        fill({"a@x", "b@x"});
+        select(0);
+        if (fromMenu) {
+            menuItem("Clear")->trigger();
+        } else {
+            child<QToolButton>("Command3")->click();
+        }
+        EXPECT_EQ(rowsShown(), 0);
+        EXPECT_EQ(form->addressList().SelectedIndex(), -1);
+        EXPECT_EQ(text("Label5"), "0");
+        EXPECT_EQ(text("Label7"), QStringLiteral("All addresses cleared.") +
+                                      QString(113, QLatin1Char(' ')) +
+                                      QStringLiteral("Click browse to begin."));
+        EXPECT_EQ(text("Text3"), "a@x");
+    }
+}
+
+TEST_F(Form1Fixture, SelectingAnEntryFillsTheClipboardBoxAndTheStatusLine) {
+    fill({"a@x", "b@x", "c@x"});
+    select(1);
+    EXPECT_EQ(text("Text3"), "b@x");
+    EXPECT_EQ(text("Label7"), QStringLiteral("Finished reading file, 3 e-mail addresses found.") +
+                                  QString(60, QLatin1Char(' ')) +
+                                  QStringLiteral("Now Selected: 2 of 3"));
+}
+
+TEST_F(Form1Fixture, RemoveNameTakesOutTheSelectedEntryOnly) {
+    fill({"a@x", "b@x", "c@x"});
+    showActive();
+    child<QToolButton>("delete")->click();  // nothing selected
+    EXPECT_EQ(rowsShown(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), child("List1"));
+
+    select(1);
+    const QString status = text("Label7");
+    child<QToolButton>("delete")->click();
+    EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "c@x"}));
+    EXPECT_EQ(rowsShown(), 2);
+    EXPECT_EQ(form->addressList().SelectedIndex(), -1);
+    EXPECT_TRUE(child<QListView>("List1")->selectionModel()->selectedRows().isEmpty());
+    EXPECT_EQ(text("Label5"), "3");
+    EXPECT_EQ(text("Text3"), "b@x");
+    EXPECT_EQ(text("Label7"), status);
+}
+
+TEST_F(Form1Fixture, CtrlXInATextBoxEndsTheProgramInsteadOfCutting) {
+    showActive();
+    auto *clipboard = child<QLineEdit>("Text3");
+    clipboard->setFocus();
+    clipboard->selectAll();
+    QTest::keyClick(clipboard, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(endings, 1);
+    EXPECT_EQ(clipboard->text(),
+              "Select the e-mail address from the list below, then Copy & Paste from here.");
+}
+
+TEST_F(Form1Fixture, ByDomainChangesNothing) {
+    fill({"a@x"});
+    showActive();
+    const QString status = text("Label7");
+    QTest::keyClick(child("Text1"), Qt::Key_D, Qt::ControlModifier);
+    menuItem("domain")->trigger();
+    EXPECT_EQ(text("Label7"), status);
+    EXPECT_EQ(text("Text1"), "C:\\nk2export.csv");
+    EXPECT_EQ(entries(), std::vector<std::string>{"a@x"});
+    EXPECT_EQ(menuItem("domain")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+}
+
+TEST_F(Form1Fixture, ExitAndTheCloseBoxEndTheProgram) {
+    menuItem("exit")->trigger();
+    EXPECT_EQ(endings, 1);
+    EXPECT_EQ(menuItem("exit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    form->close();
+    EXPECT_EQ(endings, 2);
+}
+
+TEST_F(Form1Fixture, MenusInTheirOrder) {
+    QStringList titles;
+    for (QAction *menu : form->menuBar()->actions()) {
+        titles << menu->text();
+    }
+    EXPECT_EQ(titles, (QStringList{"File", "Group", "Help"}));
+    EXPECT_EQ(menuItem("exit")->text(), "E&xit");
+    EXPECT_EQ(menuItem("Clear")->text(), "Clear List");
+    EXPECT_EQ(menuItem("Assistance")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(Form1Fixture, ExportWritesTheListToThePathInTheBox) {
+    fill({"a@x", "b@x"});
+    const std::string path = dir.file("contacts.csv");
+    child<QLineEdit>("Text1")->setText(QString::fromStdString(path));
+    child<QToolButton>("Command2")->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Confirm file export?");
+    EXPECT_NE(readAll(path).find("\"a@x\",\"SMTP\",\"(a@x)\""), std::string::npos);
+    EXPECT_EQ(text("Label7"),
+              prefixed(55, "File successfully written to") + QString::fromStdString(path));
+}
+
+TEST_F(Form1Fixture, ButtonsHaveTheirAccessKeys) {
+    const std::pair<const char *, Qt::Key> keys[] = {
+        {"Command1", Qt::Key_B}, {"add", Qt::Key_A},      {"delete", Qt::Key_R},
+        {"Command3", Qt::Key_C}, {"Command2", Qt::Key_E},
+    };
+    for (const auto &[name, key] : keys) {
+        EXPECT_EQ(child<QToolButton>(name)->shortcut(), QKeySequence(Qt::ALT | key)) << name;
+        EXPECT_EQ(child<QToolButton>(name)->icon().availableSizes(),
+                  (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {128, 128}}))
+            << name;
+    }
+    EXPECT_EQ(form->windowIcon().availableSizes().size(), 4);
+}
+
+TEST_F(Form1Fixture, AnExportPathTypedOutsideTheCodePageNamesTheFileTyped) {
+    fill({"a@x"});
+    showActive();
+    auto *box = child<QLineEdit>("Text1");
+    box->setFocus();
+    box->selectAll();
+    const QString folder = QString::fromStdString(dir.file("")) + QLatin1Char('/');
+    QTest::keyClicks(box, folder);
+    QInputMethodEvent composed;  // what an input method types for letters the keyboard lacks
+    composed.setCommitString(QString::fromUtf8("Łódź-日本.csv"));
+    QApplication::sendEvent(box, &composed);
+    const QString typed = folder + QString::fromUtf8("Łódź-日本.csv");
+    ASSERT_EQ(box->text(), typed);
+    press("Command2");
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(typed.toStdU16String())));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("") + "/?\xc3\xb3"
+                                                        "d?-??.csv"));
+    EXPECT_EQ(text("Label7"), prefixed(55, "File successfully written to") +
+                                  box->text().replace(QString::fromUtf8("Łódź-日本"),
+                                                      QStringLiteral("?\u00f3d?-??")));
+}

@@ -1,0 +1,191 @@
+#include <QPushButton>
+
+#include "qt/form1_fixture.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+
+namespace {
+
+struct ToolWindows : Form1Fixture {
+    QWidget *form2() const { return form->findChild<QWidget *>("Form2"); }
+    QWidget *form3() const { return form->findChild<QWidget *>("Form3"); }
+    QLineEdit *typed() const { return form2()->findChild<QLineEdit *>("Text1"); }
+    void addName() { child<QToolButton>("add")->click(); }
+    void addTyped(const QString &text) {
+        addName();
+        typed()->setText(text);
+        form2()->findChild<QPushButton *>("Command2")->click();
+    }
+    // Lets the windows that closed themselves go.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+}  // namespace
+
+TEST_F(ToolWindows, AddNameShowsAnEmptyBoxWithTheFocus) {
+    EXPECT_EQ(form2(), nullptr) << "made on first use only";
+    showActive();
+    addName();
+    ASSERT_NE(form2(), nullptr);
+    EXPECT_TRUE(form2()->isVisible());
+    EXPECT_EQ(form2()->windowTitle(), "Add e-mail address");
+    EXPECT_EQ(form2()->size(), QSize(385, 67));
+    EXPECT_TRUE(form2()->windowFlags() & Qt::Tool);
+    EXPECT_TRUE(typed()->text().isEmpty());
+    EXPECT_EQ(form2()->focusWidget(), typed());
+}
+
+TEST_F(ToolWindows, AddAppendsTheTextExactlyAsTypedAndCounts) {
+    fill({"a@x"});
+    select(0);
+    const QString status = text("Label7");
+    for (const QString &address : {QStringLiteral("  spaced@x  "), QString(), QStringLiteral("a@x"),
+                                   QStringLiteral("caf\u00e9@x")}) {
+        addTyped(address);
+    }
+    EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "  spaced@x  ", "", "a@x", "caf\xe9@x"}));
+    EXPECT_EQ(text("Label5"), "5");
+    EXPECT_FALSE(form2()->isVisible());
+    EXPECT_EQ(text("Label7"), status);
+    EXPECT_EQ(form->addressList().SelectedIndex(), 0);
+    EXPECT_EQ(typed()->text(), QStringLiteral("caf\u00e9@x")) << "kept until the next Add Name";
+}
+
+TEST_F(ToolWindows, AddAfterRemoveNameBringsTheCountBackInLine) {
+    fill({"a@x", "b@x", "c@x"});
+    select(1);
+    child<QToolButton>("delete")->click();
+    EXPECT_EQ(text("Label5"), "3");
+    addTyped("d@x");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "c@x", "d@x"}));
+    EXPECT_EQ(text("Label5"), "3");
+}
+
+TEST_F(ToolWindows, AddDuringAScanBecomesTheLastEntryAtThatMoment) {
+    pauser.duringCall = 5;
+    pauser.during = [&] { addTyped("typed@x"); };
+    fill({"a@x", "b@x"});
+    EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "typed@x", "b@x"}));
+    EXPECT_EQ(text("Label5"), "3");
+}
+
+TEST_F(ToolWindows, CancelEnterAndAddNameAgainAddNothing) {
+    addName();
+    typed()->setText("never@x");
+    QTest::keyClick(typed(), Qt::Key_Return);
+    QTest::keyClick(typed(), Qt::Key_Escape);
+    EXPECT_TRUE(form2()->isVisible());
+    addName();
+    EXPECT_TRUE(typed()->text().isEmpty()) << "Add Name empties the box again";
+    typed()->setText("never@x");
+    form2()->findChild<QPushButton *>("Command1")->click();
+    EXPECT_FALSE(form2()->isVisible());
+    EXPECT_EQ(form->addressList().Count(), 0);
+    addName();
+    EXPECT_TRUE(typed()->text().isEmpty());
+}
+
+TEST_F(ToolWindows, TheCloseBoxDestroysTheAddWindowAndAddNameMakesANewOne) {
+    addName();
+    typed()->setText("never@x");
+    QPointer<QWidget> first = form2();
+    first->close();
+    addName();  // before the closed window is gone
+    settle();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_NE(form2(), nullptr);
+    EXPECT_TRUE(form2()->isVisible());
+    EXPECT_TRUE(typed()->text().isEmpty());
+    EXPECT_EQ(form->addressList().Count(), 0);
+}
+
+TEST_F(ToolWindows, F1ShowsTheOneAssistanceWindow) {
+    showActive();
+    QTest::keyClick(child("Text3"), Qt::Key_F1);
+    ASSERT_NE(form3(), nullptr);
+    EXPECT_TRUE(form3()->isVisible());
+    EXPECT_EQ(form3()->windowTitle(), "Help and Tips");
+    EXPECT_EQ(form3()->size(), QSize(602, 493));
+    EXPECT_EQ(form3()->findChild<QLabel *>("Label13")->text(), "https://ravelo.example.org/");
+    EXPECT_EQ(form3()->findChild<QLabel *>("Label2")->text(),
+              "How to export your NK2 file to CSV and then import into Microsoft Outlook 2003 ");
+    EXPECT_TRUE(form3()->findChild<QLabel *>("Label2")->font().underline());
+    auto *close = form3()->findChild<QPushButton *>("Command2");
+    EXPECT_EQ(form3()->focusWidget(), close);
+
+    menuItem("Assistance")->trigger();
+    EXPECT_EQ(form->findChildren<QWidget *>("Form3").size(), 1);
+
+    QTest::keyClick(close, Qt::Key_Return);
+    EXPECT_FALSE(form3()->isVisible());
+    QPointer<QWidget> same = form3();
+    menuItem("Assistance")->trigger();
+    EXPECT_EQ(form3(), same.data());
+    EXPECT_TRUE(form3()->isVisible());
+}
+
+TEST_F(ToolWindows, ClosingTheAssistanceWindowThenAssistanceShowsANewOne) {
+    menuItem("Assistance")->trigger();
+    QPointer<QWidget> first = form3();
+    const QRect labelPlace = first->findChild<QLabel *>("Label3")->geometry();
+    first->resize(200, 100);
+    EXPECT_EQ(first->findChild<QLabel *>("Label3")->geometry(), labelPlace) << "nothing moves";
+    first->close();
+    settle();
+    EXPECT_TRUE(first.isNull());
+    menuItem("Assistance")->trigger();
+    ASSERT_NE(form3(), nullptr);
+    EXPECT_TRUE(form3()->isVisible());
+}
+
+TEST_F(ToolWindows, AboutShowsTheMakersInAnInformationBox) {
+    fill({"a@x"});
+    const QString status = text("Label7");
+    menuItem("About")->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "About Ravelo version .02 beta");
+    EXPECT_EQ(messages.shown[0].style, 64);
+    EXPECT_EQ(messages.shown[0].text,
+              "View Outlook Autocompletion cache file using Ravelo.Made by the Ravelo developers - "
+              "https://ravelo.example.org/");
+    EXPECT_EQ(text("Label7"), status);
+}
+
+TEST_F(ToolWindows, ClosingTheMainWindowWithTheOthersOpenEndsTheProgram) {
+    menuItem("Assistance")->trigger();
+    addName();
+    form->close();
+    EXPECT_EQ(endings, 1);
+}
+
+TEST_F(ToolWindows, TheMainWindowsShortcutsAndAccessKeysStayInTheMainWindow) {
+    showActive();
+    addName();
+    QApplication::setActiveWindow(form2());
+    QTest::keyClicks(typed(), "cut me");
+    typed()->selectAll();
+    QTest::keyClick(typed(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(typed()->text().isEmpty()) << "Ctrl+X cuts, as in any text box";
+    QTest::keyClick(typed(), Qt::Key_F1);
+    QTest::keyClick(typed(), Qt::Key_B, Qt::AltModifier);
+    auto *addButton = form2()->findChild<QPushButton *>("Command2");
+    addButton->setFocus();
+    QTest::keyClick(addButton, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(addButton, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(form3(), nullptr) << "F1 is the main window's";
+    EXPECT_TRUE(chooser.requests.empty()) << "Alt+B is the main window's";
+
+    menuItem("Assistance")->trigger();
+    QApplication::setActiveWindow(form3());
+    auto *close = form3()->findChild<QPushButton *>("Command2");
+    QTest::keyClick(close, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(close, Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(endings, 0);
+    EXPECT_TRUE(messages.shown.empty()) << "Alt+E is the main window's";
+    EXPECT_TRUE(form3()->isVisible());
+
+    QApplication::setActiveWindow(form.get());
+    QTest::keyClick(child("Text3"), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(endings, 1);
+}
