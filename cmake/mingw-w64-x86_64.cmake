@@ -12,3 +12,4 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # Debian keeps the 64-bit loader out of PATH when the 32-bit one is not installed.
 find_program(RAVELO_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${RAVELO_WINE64})
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

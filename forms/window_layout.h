@@ -11,6 +11,12 @@
 // windows from these rows and gives every control the row's name.
 namespace ravelo {
 
+// Device-independent pixels from twips, rounded to the nearest pixel.
+constexpr int twipsToPixels(int twips, int dotsPerInch = 96) {
+    const long scaled = static_cast<long>(twips) * dotsPerInch;
+    return static_cast<int>(scaled >= 0 ? (scaled + 720) / 1440 : -((-scaled + 720) / 1440));
+}
+
 enum class ControlKind {
     kLabel,          // text that wraps at spaces; takes no focus
     kTextBox,        // one-line edit box without a length limit
@@ -48,6 +54,20 @@ struct ControlLayout {
 
     bool takesFocus() const { return kind != ControlKind::kLabel; }
 };
+
+// The side of a picture button's icon, in pixels at 96 dots per inch: tall buttons show a
+// larger one.
+constexpr int pictureButtonIconSize(const ControlLayout &row) {
+    return twipsToPixels(row.height) > 60 ? 32 : 24;
+}
+
+// The face that stands in for one the system lacks: Arial, whose heavy cut imitates Arial
+// Black in bold.
+constexpr FontSpec standInFor(FontSpec font) {
+    font.bold = font.bold || font.face == "Arial Black";
+    font.face = "Arial";
+    return font;
+}
 
 enum class Shortcut { kNone, kCtrlX, kCtrlD, kF1 };
 
@@ -105,11 +125,5 @@ struct WindowLayout {
         return nullptr;
     }
 };
-
-// Device-independent pixels from twips, rounded to the nearest pixel.
-constexpr int twipsToPixels(int twips, int dotsPerInch = 96) {
-    const long scaled = static_cast<long>(twips) * dotsPerInch;
-    return static_cast<int>(scaled >= 0 ? (scaled + 720) / 1440 : -((-scaled + 720) / 1440));
-}
 
 }  // namespace ravelo

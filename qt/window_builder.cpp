@@ -67,7 +67,7 @@ QWidget *addPictureButton(QWidget *client, const ControlLayout &row) {
     auto *button = new QToolButton(client);
     button->setText(text(row.caption));
     button->setIcon(QIcon(resource(row.icon, ".ico")));
-    button->setIconSize(place(row).height() > 60 ? QSize(32, 32) : QSize(24, 24));
+    button->setIconSize(QSize(pictureButtonIconSize(row), pictureButtonIconSize(row)));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFocusPolicy(Qt::StrongFocus);
     QPalette palette = button->palette();

@@ -257,3 +257,15 @@ TEST_F(Form1Fixture, AnExportPathTypedOutsideTheCodePageNamesTheFileTyped) {
                                   box->text().replace(QString::fromUtf8("Łódź-日本"),
                                                       QStringLiteral("?\u00f3d?-??")));
 }
+
+// The same cache file exports the same bytes on every build of the program.
+TEST_F(Form1Fixture, ScansTheSampleCacheAndExportsTheSampleContactFile) {
+    const std::string data = RAVELO_TEST_DATA;
+    chooser.answer = data + "/sample.NK2";
+    press("Command1");
+    EXPECT_EQ(text("Label7"), "Finished reading file, 3 e-mail addresses found.");
+    const std::string path = dir.file("contacts.csv");
+    child<QLineEdit>("Text1")->setText(QString::fromStdString(path));
+    press("Command2");
+    EXPECT_EQ(readAll(path), readAll(data + "/sample-export.csv"));
+}

@@ -1,0 +1,43 @@
+// The window built from a layout, apart from the program's commands.
+#include <gtest/gtest.h>
+
+#include "forms/window_layouts.h"
+#include "win32/form_window.h"
+#include "win32/win32_driver.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+
+TEST(Win32FormWindow, TwoQuickClicksOnAPictureButtonAreTwoClicks) {
+    std::vector<std::string> clicks;
+    FormWindow window(form1Layout(), nullptr,
+                      {.control =
+                           [&](std::string_view name, int notification) {
+                               if (notification == BN_CLICKED) {
+                                   clicks.emplace_back(name);
+                               }
+                           },
+                       .menu = nullptr,
+                       .close = nullptr});
+    SetWindowPos(window.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(window.hwnd(), SW_SHOW);
+    SetForegroundWindow(window.hwnd());
+    settle(100);
+    click(window.control("delete"));
+    click(window.control("delete"));
+    ASSERT_TRUE(waitFor([&] { return clicks.size() == 2; })) << clicks.size();
+    EXPECT_EQ(clicks, (std::vector<std::string>{"delete", "delete"}));
+}
+
+TEST(Win32FormWindow, TheCloseBoxDestroysAWindowWithoutAHandler) {
+    FormWindow window(form3Layout(), nullptr,
+                      {.control = nullptr, .menu = nullptr, .close = nullptr});
+    HWND hwnd = window.hwnd();
+    ShowWindow(hwnd, SW_SHOW);
+    settle(50);
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    settle(50);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(window.hwnd(), nullptr);
+    EXPECT_EQ(FormWindow::of(hwnd), nullptr);
+}

@@ -1,0 +1,171 @@
+// What Windows shows of each window against the window's layout rows: frames and client areas,
+// every control where its row puts it in its row's font and caption, the focus walking the tab
+// indexes, the menus with their shortcuts.
+#include <algorithm>
+#include <cmath>
+
+#include "forms/window_layouts.h"
+#include "win32/form1_fixture.h"
+#include "win32/text_win32.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+
+namespace {
+
+RECT placeOf(HWND control) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT *>(&place), 2);
+    return place;
+}
+
+struct Win32Layout : Win32Form1 {
+    HWND open(const WindowLayout &layout) {
+        if (layout.name == "Form2") {
+            pressKey('A', {VK_MENU});
+            waitFor([&] { return form->form2Window() != nullptr; });
+            return form->form2Window();
+        }
+        if (layout.name == "Form3") {
+            SetForegroundWindow(form->hwnd());
+            settle(50);
+            pressKey(VK_F1);
+            waitFor([&] { return form->form3Window() != nullptr; });
+            return form->form3Window();
+        }
+        return form->hwnd();
+    }
+
+    static void checkControls(HWND window, const WindowLayout &layout) {
+        for (const ControlLayout &row : layout.controls) {
+            SCOPED_TRACE(std::string(layout.name) + "." + std::string(row.name));
+            HWND control = controlOf(window, row.name);
+            ASSERT_NE(control, nullptr);
+            const RECT place = placeOf(control);
+            EXPECT_EQ(place.left, twipsToPixels(row.left));
+            EXPECT_EQ(place.top, twipsToPixels(row.top));
+            EXPECT_EQ(place.right - place.left, twipsToPixels(row.width));
+            EXPECT_EQ(place.bottom - place.top, twipsToPixels(row.height));
+
+            const FontSpec wanted = row.font.face.empty() ? layout.defaultFont : row.font;
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+                       sizeof font, &font);
+            const std::string face = fromWide(font.lfFaceName);
+            EXPECT_TRUE(face == wanted.face || face == "Arial") << face;
+            EXPECT_EQ(font.lfHeight, -std::lround(wanted.points * 96 / 72));
+            EXPECT_EQ(font.lfUnderline != 0, wanted.underline);
+            EXPECT_EQ(font.lfWeight == FW_BOLD,
+                      wanted.bold || (face != wanted.face && wanted.face == "Arial Black"));
+
+            const bool tabStop = (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0;
+            EXPECT_EQ(tabStop, row.takesFocus());
+            if (row.kind != ControlKind::kTextBox && row.kind != ControlKind::kListBox &&
+                row.name != "Label13") {
+                EXPECT_EQ(textOf(control), row.caption);
+            }
+        }
+    }
+
+    static std::vector<std::string> tabOrder(const WindowLayout &layout) {
+        std::vector<const ControlLayout *> rows;
+        for (const ControlLayout &row : layout.controls) {
+            if (row.takesFocus()) {
+                rows.push_back(&row);
+            }
+        }
+        std::ranges::stable_sort(rows, {}, &ControlLayout::tabIndex);
+        std::vector<std::string> names;
+        for (const ControlLayout *row : rows) {
+            names.emplace_back(row->name);
+        }
+        return names;
+    }
+
+    static std::vector<std::string> walkTabs(HWND window, const WindowLayout &layout,
+                                             std::size_t count) {
+        std::vector<std::string> walked;
+        HWND at = GetNextDlgTabItem(window, nullptr, FALSE);
+        for (std::size_t i = 0; i < count && at != nullptr; ++i) {
+            for (const ControlLayout &row : layout.controls) {
+                if (controlOf(window, row.name) == at) {
+                    walked.emplace_back(row.name);
+                }
+            }
+            at = GetNextDlgTabItem(window, at, FALSE);
+        }
+        return walked;
+    }
+};
+
+}  // namespace
+
+TEST_F(Win32Layout, EveryWindowShowsItsRowsInItsFrame) {
+    for (const WindowLayout *layout : {&form1Layout(), &form2Layout(), &form3Layout()}) {
+        SCOPED_TRACE(std::string(layout->name));
+        HWND window = open(*layout);
+        ASSERT_NE(window, nullptr);
+        ASSERT_EQ(FormWindow::of(window)->dpi(), 96) << "the tests measure at 96 dots per inch";
+        EXPECT_EQ(textOf(window), layout->caption);
+        RECT client{};
+        GetClientRect(window, &client);
+        EXPECT_EQ(client.right, twipsToPixels(layout->clientWidth));
+        EXPECT_EQ(client.bottom, twipsToPixels(layout->clientHeight));
+
+        const LONG style = GetWindowLongW(window, GWL_STYLE);
+        const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+        EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+        EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+        EXPECT_EQ((style & WS_THICKFRAME) != 0, layout->frame == Frame::kSizableToolWindow);
+        EXPECT_EQ((exStyle & WS_EX_APPWINDOW) != 0, layout->inTaskBar);
+        EXPECT_EQ(GetWindow(window, GW_OWNER) == form->hwnd(), !layout->inTaskBar);
+        EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_BIG, 0) != 0, !layout->icon.empty());
+
+        checkControls(window, *layout);
+        const std::vector<std::string> order = tabOrder(*layout);
+        EXPECT_EQ(walkTabs(window, *layout, order.size()), order);
+    }
+}
+
+TEST_F(Win32Layout, LabelsLieUnderTheOtherControlsAndTheCountOverItsLabel) {
+    HWND window = form->hwnd();
+    std::vector<HWND> stack;  // top first
+    for (HWND child = GetWindow(GetWindow(window, GW_CHILD), GW_HWNDFIRST); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        stack.push_back(child);
+    }
+    auto depth = [&](std::string_view name) {
+        return std::ranges::find(stack, controlOf(window, name)) - stack.begin();
+    };
+    EXPECT_LT(depth("Label5"), depth("Label1"));
+    EXPECT_LT(depth("List1"), depth("Label1"));
+    // The count shows over its label where the two meet.
+    RECT count = placeOf(controlOf(window, "Label5"));
+    POINT inside{count.left + 3, count.top + 3};
+    EXPECT_EQ(ChildWindowFromPointEx(window, inside, CWP_ALL), controlOf(window, "Label5"));
+}
+
+TEST_F(Win32Layout, MenusShowTheirRowsWithTheirShortcuts) {
+    HMENU bar = GetMenu(form->hwnd());
+    const auto &menus = form1Layout().menus;
+    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(menus.size()));
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        wchar_t title[64] = {};
+        GetMenuStringW(bar, static_cast<UINT>(m), title, 64, MF_BYPOSITION);
+        EXPECT_EQ(fromWide(title), menus[m].caption);
+        HMENU items = GetSubMenu(bar, static_cast<int>(m));
+        ASSERT_EQ(GetMenuItemCount(items), static_cast<int>(menus[m].items.size()));
+        for (std::size_t i = 0; i < menus[m].items.size(); ++i) {
+            const MenuItemLayout &row = menus[m].items[i];
+            wchar_t caption[64] = {};
+            GetMenuStringW(items, static_cast<UINT>(i), caption, 64, MF_BYPOSITION);
+            std::string expected(row.caption);
+            if (row.shortcut != Shortcut::kNone) {
+                expected += '\t';
+                expected += shortcutText(row.shortcut);
+            }
+            EXPECT_EQ(fromWide(caption), expected);
+        }
+    }
+}

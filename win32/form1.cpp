@@ -1,0 +1,152 @@
+#include "win32/form1.h"
+
+#include "forms/window_layouts.h"
+#include "platform/end_program.h"
+#include "win32/dialogs_win32.h"
+#include "win32/message_loop.h"
+
+namespace ravelo {
+
+struct Form1::Form2Parts {
+    FormWindow window;
+    Win32Window shown{window.hwnd()};
+    Win32TextBox text1{window.control("Text1")};
+    Form2Controls controls{shown, text1};
+};
+
+struct Form1::Form3Parts {
+    FormWindow window;
+    Win32Window shown{window.hwnd()};
+    Form3Controls controls{shown};
+};
+
+Form1::Form1(Form1Services services)
+    : window_(form1Layout(), nullptr,
+              {.control = [this](std::string_view name, int code) { control(name, code); },
+               .menu = [this](std::string_view item) { menu(item); },
+               .close = [this] { commands_->exit_Click(); }}),
+      status_(window_, window_.control("Label7")),
+      count_(window_, window_.control("Label5")),
+      exportPath_(window_.control("Text1")),
+      cachePath_(window_.control("Text2")),
+      clipboard_(window_.control("Text3")),
+      browse_(window_.control("Command1")),
+      export_(window_.control("Command2")),
+      listBox_(window_.control("List1"), list_) {
+    if (services.pauser == nullptr) {
+        ownPauser_ = std::make_unique<MessageLoopPauser>(clock_);
+        services.pauser = ownPauser_.get();
+    }
+    if (services.chooser == nullptr) {
+        ownChooser_ = std::make_unique<OpenFileDialog>(hwnd());
+        services.chooser = ownChooser_.get();
+    }
+    if (services.messages == nullptr) {
+        ownMessages_ = std::make_unique<Win32MessageBoxes>(hwnd());
+        services.messages = ownMessages_.get();
+    }
+    if (!services.endProgram) {
+        services.endProgram = endProgramNow;
+    }
+    commands_ = std::make_unique<Form1Commands>(
+        list_,
+        Form1Controls{status_, count_, exportPath_, cachePath_, clipboard_, listBox_, browse_,
+                      export_},
+        CommandServices{*services.chooser, *services.messages, *services.pauser, *this,
+                        services.specialFolder, services.endProgram});
+    commands_->Form_Load();
+}
+
+Form1::~Form1() = default;
+
+HWND Form1::form2Window() const {
+    return form2_ ? form2_->window.hwnd() : nullptr;
+}
+
+HWND Form1::form3Window() const {
+    return form3_ ? form3_->window.hwnd() : nullptr;
+}
+
+void Form1::control(std::string_view name, int notification) {
+    Form1Commands &c = *commands_;
+    if (name == "List1") {
+        if (notification == LBN_SELCHANGE) {
+            const auto row = SendMessageW(window_.control("List1"), LB_GETCURSEL, 0, 0);
+            if (row >= 0) {
+                c.List1_Click(static_cast<int>(row));
+            }
+        }
+        return;
+    }
+    if (notification != BN_CLICKED) {
+        return;
+    }
+    if (name == "Command1") {
+        c.Command1_Click();
+    } else if (name == "add") {
+        c.add_Click();
+    } else if (name == "delete") {
+        c.delete_Click();
+    } else if (name == "Command3") {
+        c.Command3_Click();
+    } else if (name == "Command2") {
+        c.Command2_Click();
+    }
+}
+
+void Form1::menu(std::string_view item) {
+    Form1Commands &c = *commands_;
+    if (item == "Open") {
+        c.Open_Click();
+    } else if (item == "Clear") {
+        c.Clear_Click();
+    } else if (item == "exit") {
+        c.exit_Click();
+    } else if (item == "Assistance") {
+        c.Assistance_Click();
+    } else if (item == "About") {
+        c.About_Click();
+    }
+}
+
+// A window destroyed by its close box is made anew on its next use.
+Form2Controls *Form1::form2() {
+    return form2_ && form2_->window.hwnd() != nullptr ? &form2_->controls : nullptr;
+}
+
+Form3Controls *Form1::form3() {
+    return form3_ && form3_->window.hwnd() != nullptr ? &form3_->controls : nullptr;
+}
+
+Form2Controls &Form1::createForm2() {
+    Form1Commands *c = commands_.get();
+    form2_.reset(new Form2Parts{FormWindow(form2Layout(), hwnd(),
+                                           {.control =
+                                                [c](std::string_view name, int code) {
+                                                    if (code == BN_CLICKED && name == "Command2") {
+                                                        c->Form2_Command2_Click();
+                                                    } else if (code == BN_CLICKED &&
+                                                               name == "Command1") {
+                                                        c->Form2_Command1_Click();
+                                                    }
+                                                },
+                                            .menu = nullptr,
+                                            .close = nullptr})});
+    return form2_->controls;
+}
+
+Form3Controls &Form1::createForm3() {
+    Form1Commands *c = commands_.get();
+    form3_.reset(new Form3Parts{FormWindow(form3Layout(), hwnd(),
+                                           {.control =
+                                                [c](std::string_view name, int code) {
+                                                    if (code == BN_CLICKED && name == "Command2") {
+                                                        c->Form3_Command2_Click();
+                                                    }
+                                                },
+                                            .menu = nullptr,
+                                            .close = nullptr})});
+    return form3_->controls;
+}
+
+}  // namespace ravelo

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "forms/window_layout.h"
+
+struct IPicture;
+
+namespace ravelo {
+
+// A top-level window built from its layout with the standard controls of Windows: labels that
+// wrap at spaces in their own colours, one-line edit boxes without a length limit, an unsorted
+// list box, picture buttons drawn with their icon above the caption, push buttons, and the
+// menu bar with its accelerators. Positions follow the window's DPI; the client area is exactly
+// the layout's. Labels lie below the other controls, a later label above an earlier one, and
+// the focus goes through the others in the order of their tab indexes.
+class FormWindow {
+public:
+    struct Events {
+        // A control's notification (BN_CLICKED, LBN_SELCHANGE, ...), by the control's name.
+        std::function<void(std::string_view control, int notification)> control;
+        // A menu item, chosen from the menu or by its shortcut, by the item's name.
+        std::function<void(std::string_view item)> menu;
+        // The close box. Unset: the window is destroyed.
+        std::function<void()> close;
+    };
+
+    FormWindow(const WindowLayout &layout, HWND owner, Events events);
+    ~FormWindow();
+    FormWindow(const FormWindow &) = delete;
+    FormWindow &operator=(const FormWindow &) = delete;
+
+    // Null once the window is destroyed.
+    HWND hwnd() const { return hwnd_; }
+    HWND control(std::string_view name) const;
+    const WindowLayout &layout() const { return layout_; }
+    int dpi() const { return dpi_; }
+    void setBackColor(HWND label, Rgb color);
+
+    // The window of ours that `hwnd` is, or null.
+    static FormWindow *of(HWND hwnd);
+    // Lets the window's accelerators and its keyboard navigation (tab order, access keys)
+    // handle a message meant for it or one of its controls. True when it was handled.
+    static bool preTranslate(MSG &message);
+
+private:
+    struct Control {
+        const ControlLayout *row;
+        HWND hwnd = nullptr;
+        HFONT font = nullptr;  // own font; null: the window's default font
+        HBRUSH brush = nullptr;
+        HICON icon = nullptr;
+        COLORREF back = 0;
+    };
+
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void createMenus();
+    void place(int dpi);
+    void fitClientArea();
+    void releaseDpiResources();
+    const Control *find(HWND hwnd) const;
+    LRESULT colorLabel(HDC dc, HWND label) const;
+    void drawItem(const DRAWITEMSTRUCT &item) const;
+    void paintBackground(HDC dc) const;
+    void command(WPARAM wParam, LPARAM lParam);
+    void restoreFocus();
+
+    const WindowLayout &layout_;
+    Events events_;
+    HWND hwnd_ = nullptr;
+    int dpi_ = 96;
+    std::vector<Control> controls_;
+    std::vector<std::string_view> menuItems_;  // by command id, from kFirstMenuId
+    HACCEL accelerators_ = nullptr;
+    HFONT defaultFont_ = nullptr;
+    HBRUSH background_ = nullptr;
+    IPicture *picture_ = nullptr;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace ravelo
