@@ -2,33 +2,20 @@
 
 #include <QPainter>
 
+#include "forms/space_wrap.h"
+
 namespace ravelo {
 
 QStringList wrapAtSpaces(const QString &text, const QFontMetrics &metrics, int width) {
+    const std::u16string_view characters(reinterpret_cast<const char16_t *>(text.utf16()),
+                                         static_cast<std::size_t>(text.size()));
+    auto measure = [&metrics](std::u16string_view piece) {
+        return metrics.horizontalAdvance(
+            QString::fromUtf16(piece.data(), static_cast<qsizetype>(piece.size())));
+    };
     QStringList lines;
-    QString line;
-    qsizetype at = 0;
-    while (at < text.size()) {
-        // The next piece is a run of spaces and the word after it.
-        qsizetype wordStart = at;
-        while (wordStart < text.size() && text[wordStart] == QLatin1Char(' ')) {
-            ++wordStart;
-        }
-        qsizetype wordEnd = wordStart;
-        while (wordEnd < text.size() && text[wordEnd] != QLatin1Char(' ')) {
-            ++wordEnd;
-        }
-        const QString longer = line + text.mid(at, wordEnd - at);
-        if (!line.isEmpty() && wordEnd > wordStart && metrics.horizontalAdvance(longer) > width) {
-            lines << line;
-            line = text.mid(wordStart, wordEnd - wordStart);
-        } else {
-            line = longer;
-        }
-        at = wordEnd;
-    }
-    if (!line.isEmpty()) {
-        lines << line;
+    for (const std::u16string &line : ravelo::wrapAtSpaces(characters, measure, width)) {
+        lines << QString::fromStdU16String(line);
     }
     return lines;
 }

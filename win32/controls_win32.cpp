@@ -7,6 +7,7 @@ namespace ravelo {
 
 void Win32Label::setCaption(const std::string &text) {
     SetWindowTextW(label_, toWide(text).c_str());
+    InvalidateRect(label_, nullptr, TRUE);
 }
 
 void Win32Label::setBackColor(Rgb color) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/space_wrap.h"
 #include "win32/text_win32.h"
 
 namespace ravelo {
@@ -125,9 +126,8 @@ ControlClass classOf(const ControlLayout &row) {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     switch (row.kind) {
         case ControlKind::kLabel:
-            // A label that starts left of the window draws its text indented, to keep its first
-            // letter in sight.
-            return {L"STATIC", kChild | SS_NOPREFIX | (row.left < 0 ? SS_OWNERDRAW : SS_LEFT), 0};
+            // Drawn by its window, which breaks the lines at spaces only.
+            return {L"STATIC", kChild | SS_NOPREFIX | SS_OWNERDRAW, 0};
         case ControlKind::kTextBox:
             return {L"EDIT", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::kListBox:
@@ -533,14 +533,7 @@ void FormWindow::drawItem(const DRAWITEMSTRUCT &item) const {
     RECT area = item.rcItem;
     const std::wstring caption = windowText(item.hwndItem);
     if (item.CtlType == ODT_STATIC) {
-        // A label drawn by the window: its colours as any label's, its text indented.
-        auto brush = reinterpret_cast<HBRUSH>(colorLabel(dc, item.hwndItem));
-        FillRect(dc, &area, brush);
-        area.left -= twipsToPixels(control->row->left, dpi_);
-        HGDIOBJ old = SelectObject(dc, control->font ? control->font : defaultFont_);
-        SetBkMode(dc, TRANSPARENT);
-        DrawTextW(dc, caption.c_str(), -1, &area, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-        SelectObject(dc, old);
+        drawLabel(*control, dc, area);
         return;
     }
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -572,6 +565,54 @@ void FormWindow::drawItem(const DRAWITEMSTRUCT &item) const {
         InflateRect(&area, -inset, -inset);
         DrawFocusRect(dc, &area);
     }
+}
+
+// A label that starts left of the window indents its text, to keep the first letter in sight.
+RECT FormWindow::textArea(const Control &label) const {
+    RECT area{};
+    GetClientRect(label.hwnd, &area);
+    area.left += std::max(0, -twipsToPixels(label.row->left, dpi_));
+    return area;
+}
+
+std::vector<std::wstring> FormWindow::shownLines(HWND label) const {
+    const Control *control = find(label);
+    if (control == nullptr) {
+        return {};
+    }
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, control->font ? control->font : defaultFont_);
+    const RECT area = textArea(*control);
+    const std::wstring text = windowText(label);
+    auto measure = [dc](std::wstring_view piece) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, piece.data(), static_cast<int>(piece.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    std::vector<std::wstring> lines =
+        wrapAtSpaces(std::wstring_view(text), measure, area.right - area.left);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    return lines;
+}
+
+void FormWindow::drawLabel(const Control &label, HDC dc, const RECT &area) const {
+    FillRect(dc, &area, reinterpret_cast<HBRUSH>(colorLabel(dc, label.hwnd)));
+    const std::vector<std::wstring> lines = shownLines(label.hwnd);
+    HGDIOBJ old = SelectObject(dc, label.font ? label.font : defaultFont_);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SetBkMode(dc, TRANSPARENT);
+    RECT line = textArea(label);
+    for (const std::wstring &text : lines) {
+        if (line.top >= area.bottom) {
+            break;
+        }
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line,
+                  DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        line.top += metrics.tmHeight + metrics.tmExternalLeading;
+    }
+    SelectObject(dc, old);
 }
 
 void FormWindow::paintBackground(HDC dc) const {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     const WindowLayout &layout() const { return layout_; }
     int dpi() const { return dpi_; }
     void setBackColor(HWND label, Rgb color);
+    // The lines that a label shows, top to bottom, broken at spaces as wide as it allows.
+    std::vector<std::wstring> shownLines(HWND label) const;
 
     // The window of ours that `hwnd` is, or null.
     static FormWindow *of(HWND hwnd);
@@ -67,6 +70,8 @@ private:
     const Control *find(HWND hwnd) const;
     LRESULT colorLabel(HDC dc, HWND label) const;
     void drawItem(const DRAWITEMSTRUCT &item) const;
+    void drawLabel(const Control &label, HDC dc, const RECT &area) const;
+    RECT textArea(const Control &label) const;
     void paintBackground(HDC dc) const;
     void command(WPARAM wParam, LPARAM lParam);
     void restoreFocus();

@@ -169,3 +169,53 @@ TEST_F(Win32Layout, MenusShowTheirRowsWithTheirShortcuts) {
         }
     }
 }
+
+TEST_F(Win32Layout, LabelsBreakTheirLinesAtSpacesOnly) {
+    HWND form3 = open(form3Layout());
+    ASSERT_NE(form3, nullptr);
+    FormWindow &window = *FormWindow::of(form3);
+    for (const ControlLayout &row : form3Layout().controls) {
+        if (row.takesFocus()) {
+            continue;
+        }
+        // The window draws the label from these lines.
+        EXPECT_EQ(GetWindowLongW(window.control(row.name), GWL_STYLE) & SS_TYPEMASK, SS_OWNERDRAW);
+        const std::wstring caption = windowText(window.control(row.name));
+        std::size_t at = 0;
+        for (const std::wstring &line : window.shownLines(window.control(row.name))) {
+            at = caption.find(line, at);
+            ASSERT_NE(at, std::wstring::npos) << row.name;
+            const std::size_t end = at + line.size();
+            EXPECT_TRUE(at == 0 || caption[at - 1] == L' ') << row.name << ": " << fromWide(line);
+            EXPECT_TRUE(end == caption.size() || caption[end] == L' ')
+                << row.name << ": " << fromWide(line);
+            at = end;
+        }
+    }
+    const std::vector<std::wstring> path = window.shownLines(window.control("Label3"));
+    EXPECT_EQ(path.size(), 3u);
+    EXPECT_EQ(std::ranges::count_if(path,
+                                    [](const std::wstring &line) {
+                                        return line.find(L"C:\\Documents") != std::wstring::npos;
+                                    }),
+              1);
+}
+
+TEST_F(Win32Layout, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
+    HWND status = control("Label7");
+    const std::string texts[] = {
+        prefixed(108, "Browsing for File..."),
+        prefixed(110, "Click browse to begin."),
+        prefixed(89, "Please wait while reading file..."),
+        prefixed(89, "Could not open the chosen file."),
+        "All addresses cleared." + std::string(113, ' ') + "Click browse to begin.",
+        prefixed(52, "Detected user aborted file export! File NOT exported."),
+        prefixed(55, "File successfully written toC:\\nk2export.csv"),
+        "Finished reading file, 999 e-mail addresses found." + std::string(60, ' ') +
+            "Now Selected: 999 of 999",
+    };
+    for (const std::string &text : texts) {
+        SetWindowTextA(status, text.c_str());
+        EXPECT_EQ(FormWindow::of(form->hwnd())->shownLines(status).size(), 1u) << text;
+    }
+}
