@@ -186,10 +186,18 @@ TEST_F(Win32Form1, F1ShowsTheOneAssistanceWindowAndEnterOnCloseHidesIt) {
 }
 
 TEST_F(Win32Form1, AboutShowsTheMakersInAnInformationBox) {
+    pressKey('A', {VK_MENU});  // the add window stays open behind the box
+    ASSERT_TRUE(
+        waitFor([&] { return form->form2Window() && IsWindowVisible(form->form2Window()); }));
+    moveAside(form->form2Window());
+    SetForegroundWindow(form->hwnd());
+    settle(50);
+    bool addWindowWaits = false;
     std::string shown;
     bool hasIcon = false, hasNo = true;
     DialogAnswer answer("About Ravelo version .02 beta", [&](HWND box) {
         shown = textOf(GetDlgItem(box, 0xffff));
+        addWindowWaits = !IsWindowEnabled(form->form2Window());
         EnumChildWindows(
             box,
             [](HWND child, LPARAM found) -> BOOL {
@@ -216,6 +224,8 @@ TEST_F(Win32Form1, AboutShowsTheMakersInAnInformationBox) {
     EXPECT_EQ(shown, aboutText());
     EXPECT_TRUE(hasIcon);
     EXPECT_FALSE(hasNo) << "one OK button";
+    EXPECT_TRUE(addWindowWaits) << "no command starts while the box is open";
+    EXPECT_TRUE(IsWindowEnabled(form->form2Window()));
     EXPECT_EQ(text("Label7"), prefixed(110, "Click browse to begin."));
 }
 
@@ -257,4 +267,24 @@ TEST_F(Win32Form1, APauseHandlesMessagesAndSleepsWhileItWaits) {
     const double before = clock.seconds();
     pauser.Pause(0.0f);
     EXPECT_LT(clock.seconds() - before, 0.05);
+}
+
+TEST_F(Win32Form1, AnExportPathTypedOutsideTheCodePageNamesTheFileTyped) {
+    fill({"a@x"});
+    const std::filesystem::path typed = dir / L"\u0141\u00f3d\u017a-\u65e5\u672c.csv";
+    click(control("Text1"));
+    settle(50);
+    pressKey(VK_HOME);
+    pressKey(VK_END, {VK_SHIFT});
+    typeText(typed.wstring());
+    settle(50);
+    DialogAnswer answer("Confirm file export?", [](HWND box) { click(GetDlgItem(box, IDYES)); });
+    click(control("Command2"));
+    ASSERT_TRUE(waitFor([&] {
+        return text("Label7").find("File successfully") != std::string::npos;
+    })) << text("Label7");
+    EXPECT_TRUE(std::filesystem::exists(typed));
+    EXPECT_FALSE(std::filesystem::exists(dir / "?\xf3"
+                                               "d?-??.csv"));
+    EXPECT_NE(readFile(typed).find("\"a@x\",\"SMTP\",\"(a@x)\""), std::string::npos);
 }
