@@ -106,3 +106,28 @@ void Form1Commands::About_Click() {
 }
 
 }  // namespace ravelo
+
+namespace ravelo {
+
+Form1Click clickCommand(std::string_view control) {
+    static constexpr std::pair<std::string_view, Form1Click> kClicks[] = {
+        {"Command1", &Form1Commands::Command1_Click},
+        {"add", &Form1Commands::add_Click},
+        {"delete", &Form1Commands::delete_Click},
+        {"Command3", &Form1Commands::Command3_Click},
+        {"Command2", &Form1Commands::Command2_Click},
+        {"Open", &Form1Commands::Open_Click},
+        {"Clear", &Form1Commands::Clear_Click},
+        {"exit", &Form1Commands::exit_Click},
+        {"Assistance", &Form1Commands::Assistance_Click},
+        {"About", &Form1Commands::About_Click},
+    };
+    for (const auto &[name, command] : kClicks) {
+        if (name == control) {
+            return command;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace ravelo

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "addresses/address_list.h"
 #include "forms/secondary_windows.h"
@@ -68,5 +70,20 @@ private:
 
 // The About box's text.
 std::string aboutText();
+
+// The command that a click on the main window's button or menu item of that name runs; null for
+// a control without one (the labels, the text boxes, By Domain).
+using Form1Click = void (Form1Commands::*)();
+Form1Click clickCommand(std::string_view control);
+
+// What a front end's main window asks of the system. Left empty, each is the system's own;
+// tests put in their own.
+struct Form1Services {
+    FileChooser *chooser = nullptr;
+    MessageBoxes *messages = nullptr;
+    Pauser *pauser = nullptr;
+    SpecialFolderRequest specialFolder = requestSpecialFolder;
+    std::function<void()> endProgram;
+};
 
 }  // namespace ravelo

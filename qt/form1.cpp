@@ -81,37 +81,23 @@ Form1::Form1(Form1Services services)
         CommandServices{*services.chooser, *services.messages, *services.pauser, *this,
                         services.specialFolder, services.endProgram});
     connectControls();
-    connectMenus();
     commands_->Form_Load();
 }
 
 Form1::~Form1() = default;
 
 void Form1::connectControls() {
-    Form1Commands *c = commands_.get();
-    const std::pair<const char *, void (Form1Commands::*)()> buttons[] = {
-        {"Command1", &Form1Commands::Command1_Click}, {"add", &Form1Commands::add_Click},
-        {"delete", &Form1Commands::delete_Click},     {"Command3", &Form1Commands::Command3_Click},
-        {"Command2", &Form1Commands::Command2_Click},
-    };
-    for (const auto &[name, command] : buttons) {
-        onClick(this, name, command);
+    for (const char *button : {"Command1", "add", "delete", "Command3", "Command2"}) {
+        onClick(this, button, clickCommand(button));
+    }
+    for (QAction *item : findChildren<QAction *>()) {
+        if (const Form1Click command = clickCommand(item->objectName().toStdString())) {
+            connect(item, &QAction::triggered, this,
+                    [c = commands_.get(), command] { (c->*command)(); });
+        }
     }
     connect(control<ListBoxView>(this, "List1"), &ListBoxView::selectedByUser, this,
-            [c](int row) { c->List1_Click(row); });
-}
-
-void Form1::connectMenus() {
-    Form1Commands *c = commands_.get();
-    const std::pair<const char *, void (Form1Commands::*)()> items[] = {
-        {"Open", &Form1Commands::Open_Click},   {"Clear", &Form1Commands::Clear_Click},
-        {"exit", &Form1Commands::exit_Click},   {"Assistance", &Form1Commands::Assistance_Click},
-        {"About", &Form1Commands::About_Click},
-    };
-    for (const auto &[name, command] : items) {
-        connect(control<QAction>(this, name), &QAction::triggered, this,
-                [c, command = command] { (c->*command)(); });
-    }
+            [c = commands_.get()](int row) { c->List1_Click(row); });
 }
 
 Form2Controls *Form1::form2() {
@@ -133,7 +119,7 @@ void Form1::forgetWhenClosed(std::unique_ptr<Parts> &parts) {
     });
 }
 
-void Form1::onClick(QWidget *window, const char *button, void (Form1Commands::*command)()) {
+void Form1::onClick(QWidget *window, const char *button, Form1Click command) {
     connect(control<QAbstractButton>(window, button), &QAbstractButton::clicked, this,
             [c = commands_.get(), command] { (c->*command)(); });
 }

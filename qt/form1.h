@@ -20,16 +20,6 @@ namespace ravelo {
 class AddressListModel;
 class ToolWindow;
 
-// What the main window asks of the system. Left empty, each is the real one; tests put in their
-// own.
-struct Form1Services {
-    FileChooser *chooser = nullptr;
-    MessageBoxes *messages = nullptr;
-    Pauser *pauser = nullptr;
-    SpecialFolderRequest specialFolder = requestSpecialFolder;
-    std::function<void()> endProgram;
-};
-
 // The main window on Qt, built from its layout; every control event runs the command of the same
 // name. It makes the two secondary windows when their commands first need them.
 class Form1 final : public QMainWindow, private SecondaryWindows {
@@ -46,8 +36,7 @@ protected:
 
 private:
     void connectControls();
-    void connectMenus();
-    void onClick(QWidget *window, const char *button, void (Form1Commands::*command)());
+    void onClick(QWidget *window, const char *button, Form1Click command);
     template <class Parts>
     void forgetWhenClosed(std::unique_ptr<Parts> &parts);
     Form2Controls *form2() override;

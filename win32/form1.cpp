@@ -23,7 +23,7 @@ struct Form1::Form3Parts {
 Form1::Form1(Form1Services services)
     : window_(form1Layout(), nullptr,
               {.control = [this](std::string_view name, int code) { control(name, code); },
-               .menu = [this](std::string_view item) { menu(item); },
+               .menu = [this](std::string_view item) { click(item); },
                .close = [this] { commands_->exit_Click(); }}),
       status_(window_, window_.control("Label7")),
       count_(window_, window_.control("Label5")),
@@ -68,44 +68,21 @@ HWND Form1::form3Window() const {
 }
 
 void Form1::control(std::string_view name, int notification) {
-    Form1Commands &c = *commands_;
     if (name == "List1") {
         if (notification == LBN_SELCHANGE) {
             const auto row = SendMessageW(window_.control("List1"), LB_GETCURSEL, 0, 0);
             if (row >= 0) {
-                c.List1_Click(static_cast<int>(row));
+                commands_->List1_Click(static_cast<int>(row));
             }
         }
-        return;
-    }
-    if (notification != BN_CLICKED) {
-        return;
-    }
-    if (name == "Command1") {
-        c.Command1_Click();
-    } else if (name == "add") {
-        c.add_Click();
-    } else if (name == "delete") {
-        c.delete_Click();
-    } else if (name == "Command3") {
-        c.Command3_Click();
-    } else if (name == "Command2") {
-        c.Command2_Click();
+    } else if (notification == BN_CLICKED) {
+        click(name);
     }
 }
 
-void Form1::menu(std::string_view item) {
-    Form1Commands &c = *commands_;
-    if (item == "Open") {
-        c.Open_Click();
-    } else if (item == "Clear") {
-        c.Clear_Click();
-    } else if (item == "exit") {
-        c.exit_Click();
-    } else if (item == "Assistance") {
-        c.Assistance_Click();
-    } else if (item == "About") {
-        c.About_Click();
+void Form1::click(std::string_view name) {
+    if (const Form1Click command = clickCommand(name)) {
+        (commands_.get()->*command)();
     }
 }
 

@@ -13,16 +13,6 @@
 
 namespace ravelo {
 
-// What the main window asks of the system. Left empty, each is the real one; tests put in their
-// own.
-struct Form1Services {
-    FileChooser *chooser = nullptr;
-    MessageBoxes *messages = nullptr;
-    Pauser *pauser = nullptr;
-    SpecialFolderRequest specialFolder = requestSpecialFolder;
-    std::function<void()> endProgram;
-};
-
 // The main window on Win32, built from its layout; every control event runs the command of the
 // same name. It makes the two secondary windows when their commands first need them.
 class Form1 final : private SecondaryWindows {
@@ -41,7 +31,7 @@ private:
     struct Form3Parts;
 
     void control(std::string_view name, int notification);
-    void menu(std::string_view item);
+    void click(std::string_view name);  // a button or a menu item
     Form2Controls *form2() override;
     Form3Controls *form3() override;
     Form2Controls &createForm2() override;
