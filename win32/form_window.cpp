@@ -90,8 +90,12 @@ IPicture *loadPicture(std::string_view name) {
     }
     const DWORD size = SizeofResource(instance(), found);
     const void *bytes = LockResource(LoadResource(instance(), found));
+    if (bytes == nullptr) {
+        return nullptr;
+    }
+    // The stream takes a memory block of its own, which it frees when it is released.
     HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (bytes == nullptr || copy == nullptr) {
+    if (copy == nullptr) {
         return nullptr;
     }
     std::copy_n(static_cast<const char *>(bytes), size, static_cast<char *>(GlobalLock(copy)));

@@ -99,6 +99,15 @@ struct Win32Form1 : ::testing::Test {
         std::ofstream(file, std::ios::binary) << bytes;
         scan(file);
     }
+    // Clicks into a text box, selects its text with the keyboard and types over it.
+    static void typeOver(HWND box, std::wstring_view text) {
+        click(box);
+        settle(50);
+        pressKey(VK_HOME);
+        pressKey(VK_END, {VK_SHIFT});
+        typeText(text);
+        settle(50);
+    }
     // Keeps a secondary window clear of the main window, where the mouse clicks.
     static void moveAside(HWND window) {
         SetWindowPos(window, nullptr, 700, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -34,12 +34,7 @@ TEST_F(Win32Form1, ScansACacheFileAndExportsTheSameBytesAsEveryOtherBuild) {
 
     // The export path typed into its box, then Alt+E and Yes with the mouse.
     const std::filesystem::path exported = dir / "contacts.csv";
-    click(control("Text1"));
-    settle(50);
-    pressKey(VK_HOME);
-    pressKey(VK_END, {VK_SHIFT});
-    typeText(exported.wstring());
-    settle(50);
+    typeOver(control("Text1"), exported.wstring());
     ASSERT_EQ(text("Text1"), exported.string());
     std::string prompt;
     DialogAnswer answer("Confirm file export?", [&prompt](HWND box) {
@@ -272,12 +267,7 @@ TEST_F(Win32Form1, APauseHandlesMessagesAndSleepsWhileItWaits) {
 TEST_F(Win32Form1, AnExportPathTypedOutsideTheCodePageNamesTheFileTyped) {
     fill({"a@x"});
     const std::filesystem::path typed = dir / L"\u0141\u00f3d\u017a-\u65e5\u672c.csv";
-    click(control("Text1"));
-    settle(50);
-    pressKey(VK_HOME);
-    pressKey(VK_END, {VK_SHIFT});
-    typeText(typed.wstring());
-    settle(50);
+    typeOver(control("Text1"), typed.wstring());
     DialogAnswer answer("Confirm file export?", [](HWND box) { click(GetDlgItem(box, IDYES)); });
     click(control("Command2"));
     ASSERT_TRUE(waitFor([&] {
