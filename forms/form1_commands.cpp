@@ -11,10 +11,6 @@ namespace ravelo {
 Form1Commands::Form1Commands(AddressList &list, Form1Controls controls, CommandServices services)
     : list_(list), c_(controls), services_(std::move(services)) {}
 
-void Form1Commands::Pause(float seconds) {
-    services_.pauser.Pause(seconds);
-}
-
 void Form1Commands::Form_Load() {
     c_.Text2.setText(cachePathBoxText(services_.specialFolder));
 }
@@ -109,22 +105,29 @@ void Form1Commands::About_Click() {
 
 namespace ravelo {
 
-Form1Click clickCommand(std::string_view control) {
-    static constexpr std::pair<std::string_view, Form1Click> kClicks[] = {
-        {"Command1", &Form1Commands::Command1_Click},
-        {"add", &Form1Commands::add_Click},
-        {"delete", &Form1Commands::delete_Click},
-        {"Command3", &Form1Commands::Command3_Click},
-        {"Command2", &Form1Commands::Command2_Click},
-        {"Open", &Form1Commands::Open_Click},
-        {"Clear", &Form1Commands::Clear_Click},
-        {"exit", &Form1Commands::exit_Click},
-        {"Assistance", &Form1Commands::Assistance_Click},
-        {"About", &Form1Commands::About_Click},
+Form1Click clickCommand(std::string_view window, std::string_view control) {
+    struct Click {
+        std::string_view window, control;
+        Form1Click command;
     };
-    for (const auto &[name, command] : kClicks) {
-        if (name == control) {
-            return command;
+    static constexpr Click kClicks[] = {
+        {"Form1", "Command1", &Form1Commands::Command1_Click},
+        {"Form1", "add", &Form1Commands::add_Click},
+        {"Form1", "delete", &Form1Commands::delete_Click},
+        {"Form1", "Command3", &Form1Commands::Command3_Click},
+        {"Form1", "Command2", &Form1Commands::Command2_Click},
+        {"Form1", "Open", &Form1Commands::Open_Click},
+        {"Form1", "Clear", &Form1Commands::Clear_Click},
+        {"Form1", "exit", &Form1Commands::exit_Click},
+        {"Form1", "Assistance", &Form1Commands::Assistance_Click},
+        {"Form1", "About", &Form1Commands::About_Click},
+        {"Form2", "Command2", &Form1Commands::Form2_Command2_Click},
+        {"Form2", "Command1", &Form1Commands::Form2_Command1_Click},
+        {"Form3", "Command2", &Form1Commands::Form3_Command2_Click},
+    };
+    for (const Click &click : kClicks) {
+        if (click.window == window && click.control == control) {
+            return click.command;
         }
     }
     return nullptr;

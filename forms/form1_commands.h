@@ -59,9 +59,6 @@ public:
     void Form2_Command1_Click();  // Cancel
     void Form3_Command2_Click();  // Close
 
-    // Waits while window events go on being handled.
-    void Pause(float seconds);
-
 private:
     AddressList &list_;
     Form1Controls c_;
@@ -71,10 +68,10 @@ private:
 // The About box's text.
 std::string aboutText();
 
-// The command that a click on the main window's button or menu item of that name runs; null for
-// a control without one (the labels, the text boxes, By Domain).
+// The command that a click on a window's button, or on a menu item of the main window, runs; null
+// for a control without one (the labels, the text boxes, By Domain).
 using Form1Click = void (Form1Commands::*)();
-Form1Click clickCommand(std::string_view control);
+Form1Click clickCommand(std::string_view window, std::string_view control);
 
 // What a front end's main window asks of the system. Left empty, each is the system's own;
 // tests put in their own.

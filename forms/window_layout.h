@@ -115,15 +115,6 @@ struct WindowLayout {
     FontSpec defaultFont;
     std::span<const ControlLayout> controls;
     std::span<const MenuLayout> menus;
-
-    const ControlLayout *control(std::string_view controlName) const {
-        for (const ControlLayout &row : controls) {
-            if (row.name == controlName) {
-                return &row;
-            }
-        }
-        return nullptr;
-    }
 };
 
 }  // namespace ravelo

@@ -87,11 +87,9 @@ Form1::Form1(Form1Services services)
 Form1::~Form1() = default;
 
 void Form1::connectControls() {
-    for (const char *button : {"Command1", "add", "delete", "Command3", "Command2"}) {
-        onClick(this, button, clickCommand(button));
-    }
+    connectClicks(this, form1Layout());
     for (QAction *item : findChildren<QAction *>()) {
-        if (const Form1Click command = clickCommand(item->objectName().toStdString())) {
+        if (const Form1Click command = clickCommand("Form1", item->objectName().toStdString())) {
             connect(item, &QAction::triggered, this,
                     [c = commands_.get(), command] { (c->*command)(); });
         }
@@ -119,22 +117,26 @@ void Form1::forgetWhenClosed(std::unique_ptr<Parts> &parts) {
     });
 }
 
-void Form1::onClick(QWidget *window, const char *button, Form1Click command) {
-    connect(control<QAbstractButton>(window, button), &QAbstractButton::clicked, this,
-            [c = commands_.get(), command] { (c->*command)(); });
+// Every button of the window runs its command when clicked.
+void Form1::connectClicks(QWidget *window, const WindowLayout &layout) {
+    for (const ControlLayout &row : layout.controls) {
+        if (const Form1Click command = clickCommand(layout.name, row.name)) {
+            connect(control<QAbstractButton>(window, row.name), &QAbstractButton::clicked, this,
+                    [c = commands_.get(), command] { (c->*command)(); });
+        }
+    }
 }
 
 Form2Controls &Form1::createForm2() {
     form2_.reset(new Form2Parts{new ToolWindow(this, form2Layout())});
-    onClick(form2_->window, "Command2", &Form1Commands::Form2_Command2_Click);
-    onClick(form2_->window, "Command1", &Form1Commands::Form2_Command1_Click);
+    connectClicks(form2_->window, form2Layout());
     forgetWhenClosed(form2_);
     return form2_->controls;
 }
 
 Form3Controls &Form1::createForm3() {
     form3_.reset(new Form3Parts{new ToolWindow(this, form3Layout())});
-    onClick(form3_->window, "Command2", &Form1Commands::Form3_Command2_Click);
+    connectClicks(form3_->window, form3Layout());
     forgetWhenClosed(form3_);
     return form3_->controls;
 }

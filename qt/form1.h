@@ -8,6 +8,7 @@
 #include "addresses/address_list.h"
 #include "forms/form1_commands.h"
 #include "forms/secondary_windows.h"
+#include "forms/window_layout.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
@@ -36,7 +37,7 @@ protected:
 
 private:
     void connectControls();
-    void onClick(QWidget *window, const char *button, Form1Click command);
+    void connectClicks(QWidget *window, const WindowLayout &layout);
     template <class Parts>
     void forgetWhenClosed(std::unique_ptr<Parts> &parts);
     Form2Controls *form2() override;

@@ -23,7 +23,7 @@ struct Form1::Form3Parts {
 Form1::Form1(Form1Services services)
     : window_(form1Layout(), nullptr,
               {.control = [this](std::string_view name, int code) { control(name, code); },
-               .menu = [this](std::string_view item) { click(item); },
+               .menu = [this](std::string_view item) { click("Form1", item); },
                .close = [this] { commands_->exit_Click(); }}),
       status_(window_, window_.control("Label7")),
       count_(window_, window_.control("Label5")),
@@ -76,14 +76,26 @@ void Form1::control(std::string_view name, int notification) {
             }
         }
     } else if (notification == BN_CLICKED) {
-        click(name);
+        click("Form1", name);
     }
 }
 
-void Form1::click(std::string_view name) {
-    if (const Form1Click command = clickCommand(name)) {
+void Form1::click(std::string_view window, std::string_view control) {
+    if (const Form1Click command = clickCommand(window, control)) {
         (commands_.get()->*command)();
     }
+}
+
+// The events of a secondary window: its buttons' clicks; its close box destroys it.
+FormWindow::Events Form1::secondaryEvents(std::string_view window) {
+    return {.control =
+                [this, window](std::string_view name, int code) {
+                    if (code == BN_CLICKED) {
+                        click(window, name);
+                    }
+                },
+            .menu = nullptr,
+            .close = nullptr};
 }
 
 // A window destroyed by its close box is made anew on its next use.
@@ -96,33 +108,12 @@ Form3Controls *Form1::form3() {
 }
 
 Form2Controls &Form1::createForm2() {
-    Form1Commands *c = commands_.get();
-    form2_.reset(new Form2Parts{FormWindow(form2Layout(), hwnd(),
-                                           {.control =
-                                                [c](std::string_view name, int code) {
-                                                    if (code == BN_CLICKED && name == "Command2") {
-                                                        c->Form2_Command2_Click();
-                                                    } else if (code == BN_CLICKED &&
-                                                               name == "Command1") {
-                                                        c->Form2_Command1_Click();
-                                                    }
-                                                },
-                                            .menu = nullptr,
-                                            .close = nullptr})});
+    form2_.reset(new Form2Parts{FormWindow(form2Layout(), hwnd(), secondaryEvents("Form2"))});
     return form2_->controls;
 }
 
 Form3Controls &Form1::createForm3() {
-    Form1Commands *c = commands_.get();
-    form3_.reset(new Form3Parts{FormWindow(form3Layout(), hwnd(),
-                                           {.control =
-                                                [c](std::string_view name, int code) {
-                                                    if (code == BN_CLICKED && name == "Command2") {
-                                                        c->Form3_Command2_Click();
-                                                    }
-                                                },
-                                            .menu = nullptr,
-                                            .close = nullptr})});
+    form3_.reset(new Form3Parts{FormWindow(form3Layout(), hwnd(), secondaryEvents("Form3"))});
     return form3_->controls;
 }
 

@@ -31,7 +31,8 @@ private:
     struct Form3Parts;
 
     void control(std::string_view name, int notification);
-    void click(std::string_view name);  // a button or a menu item
+    void click(std::string_view window, std::string_view control);  // a button or a menu item
+    FormWindow::Events secondaryEvents(std::string_view window);
     Form2Controls *form2() override;
     Form3Controls *form3() override;
     Form2Controls &createForm2() override;

@@ -122,14 +122,18 @@ TEST_F(CommandsTest, AssistanceShowsTheOneHelpWindowAndCloseHidesIt) {
 TEST_F(CommandsTest, EveryButtonAndMenuItemRunsItsCommand) {
     for (const char *name : {"Command1", "add", "delete", "Command3", "Command2", "Open", "Clear",
                              "exit", "Assistance", "About"}) {
-        EXPECT_NE(clickCommand(name), nullptr) << name;
+        EXPECT_NE(clickCommand("Form1", name), nullptr) << name;
     }
     for (const char *name : {"domain", "Label7", "Text1", "List1", "File"}) {
-        EXPECT_EQ(clickCommand(name), nullptr) << name;
+        EXPECT_EQ(clickCommand("Form1", name), nullptr) << name;
     }
-    (commands.*clickCommand("exit"))();
+    EXPECT_EQ(clickCommand("Form2", "Command2"), &Form1Commands::Form2_Command2_Click);
+    EXPECT_EQ(clickCommand("Form2", "Command1"), &Form1Commands::Form2_Command1_Click);
+    EXPECT_EQ(clickCommand("Form3", "Command2"), &Form1Commands::Form3_Command2_Click);
+    EXPECT_EQ(clickCommand("Form3", "Label1"), nullptr);
+    (commands.*clickCommand("Form1", "exit"))();
     EXPECT_EQ(endings, 1);
-    (commands.*clickCommand("About"))();
+    (commands.*clickCommand("Form1", "About"))();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "About Ravelo version .02 beta");
     EXPECT_EQ(messages.shown[0].style, 64);
