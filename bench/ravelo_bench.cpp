@@ -18,6 +18,8 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -25,6 +27,11 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
+#include <vector>
 
 #include "export/contact_csv.h"
 #include "platform/append_file.h"

@@ -1,5 +1,6 @@
 #include "export/export_command.h"
 
+#include <filesystem>
 #include <string>
 
 #include "export/contact_csv.h"

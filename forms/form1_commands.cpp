@@ -6,6 +6,8 @@
 #include "scan/browse_command.h"
 #include "scan/cache_location.h"
 
+#include <utility>
+
 namespace ravelo {
 
 Form1Commands::Form1Commands(AddressList &list, Form1Controls controls, CommandServices services)

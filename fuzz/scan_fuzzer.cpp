@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "scan/address_scanner.h"
 #include "support/memory_source.h"

@@ -3,7 +3,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "platform/append_file.h"
 
@@ -125,7 +130,10 @@ bool appendWhole(const fs::path &target, std::string_view bytes, const fs::path 
     }
     content.append(bytes);
 
-    std::string temporary = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX"));
+    std::string hidden = ".";  // built by appending: GCC 12 warns falsely on "." + name at -O3
+    hidden += file.filename().string();
+    hidden += ".XXXXXX";
+    std::string temporary = file.parent_path() / hidden;
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         return appendInPlace(file, bytes, exists, keepOut);  // the folder takes no new file

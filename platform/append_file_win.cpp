@@ -1,7 +1,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "platform/append_file.h"
 

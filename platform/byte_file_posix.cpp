@@ -3,6 +3,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <utility>
 
 #include "platform/byte_file.h"
 

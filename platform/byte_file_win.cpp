@@ -1,6 +1,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <utility>
 
 #include "platform/byte_file.h"
 

@@ -3,6 +3,9 @@
 
 #include "platform/special_folder.h"
 
+#include <cstdint>
+#include <span>
+
 namespace ravelo {
 
 bool requestSpecialFolder(std::span<char> buffer, std::int16_t id) {

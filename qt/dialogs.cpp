@@ -6,6 +6,10 @@
 #include "platform/start_folder.h"
 #include "qt/text_codec.h"
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
 namespace ravelo {
 
 std::optional<std::filesystem::path> DialogFileChooser::chooseFile(const OpenFileRequest &request) {

@@ -5,6 +5,10 @@
 #include "platform/file_chooser.h"
 #include "platform/message_box.h"
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
 namespace ravelo {
 
 class DialogFileChooser final : public FileChooser {

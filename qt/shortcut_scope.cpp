@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <utility>
+
 namespace ravelo {
 
 ShortcutScope::ShortcutScope(QWidget *mainWindow, QList<QAction *> actions)

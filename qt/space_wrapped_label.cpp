@@ -4,6 +4,8 @@
 
 #include "forms/space_wrap.h"
 
+#include <string>
+
 namespace ravelo {
 
 QStringList wrapAtSpaces(const QString &text, const QFontMetrics &metrics, int width) {

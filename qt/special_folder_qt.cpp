@@ -1,5 +1,8 @@
 #include <QStandardPaths>
 #include <algorithm>
+#include <cstdint>
+#include <span>
+#include <string>
 
 #include "platform/special_folder.h"
 #include "qt/text_codec.h"

@@ -2,6 +2,9 @@
 
 #include "qt/text_codec.h"
 
+#include <filesystem>
+#include <string>
+
 namespace ravelo {
 
 namespace {

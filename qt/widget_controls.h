@@ -7,6 +7,9 @@
 
 #include "platform/controls.h"
 
+#include <filesystem>
+#include <string>
+
 // The controls of platform/controls.h on the toolkit's widgets. Each adapter only borrows its
 // widget, which its window owns.
 namespace ravelo {

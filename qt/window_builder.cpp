@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "qt/list_box_view.h"

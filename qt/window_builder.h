@@ -5,6 +5,8 @@
 
 #include "forms/window_layout.h"
 
+#include <string_view>
+
 class QAction;
 class QMenuBar;
 

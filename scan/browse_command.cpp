@@ -1,6 +1,9 @@
 #include "scan/browse_command.h"
 
 #include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
 
 #include "addresses/list_commands.h"
 #include "platform/byte_file.h"

@@ -3,6 +3,9 @@
 #include "win32/form_window.h"
 #include "win32/text_win32.h"
 
+#include <filesystem>
+#include <string>
+
 namespace ravelo {
 
 void Win32Label::setCaption(const std::string &text) {

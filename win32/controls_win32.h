@@ -5,6 +5,9 @@
 #include "addresses/address_list.h"
 #include "platform/controls.h"
 
+#include <filesystem>
+#include <string>
+
 // The controls of platform/controls.h on the standard controls of Windows. Each adapter only
 // borrows its control, which its window owns.
 namespace ravelo {

@@ -3,6 +3,9 @@
 #include <commdlg.h>
 
 #include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "win32/text_win32.h"

@@ -5,6 +5,8 @@
 #include "win32/dialogs_win32.h"
 #include "win32/message_loop.h"
 
+#include <string_view>
+
 namespace ravelo {
 
 struct Form1::Form2Parts {

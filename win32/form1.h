@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "addresses/address_list.h"
 #include "forms/form1_commands.h"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "forms/space_wrap.h"
 #include "win32/text_win32.h"

@@ -5,6 +5,9 @@
 #include "addresses/list_commands.h"
 #include "support/fakes.h"
 
+#include <initializer_list>
+#include <string>
+
 using namespace ravelo;
 using namespace ravelo::testing;
 using namespace std::string_literals;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 #include "export/contact_csv.h"
 #include "export/export_fixture.h"

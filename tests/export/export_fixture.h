@@ -7,6 +7,9 @@
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
+#include <initializer_list>
+#include <string>
+
 namespace ravelo::testing {
 
 inline std::string prefixed(int spaces, const std::string &tail) {

@@ -2,7 +2,10 @@
 // once, shown and hidden, and made anew after their close box.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <memory>
+#include <span>
 
 #include "forms/form1_commands.h"
 #include "support/fakes.h"

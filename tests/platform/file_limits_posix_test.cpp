@@ -6,9 +6,12 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "platform/byte_file.h"
 #include "scan/address_scanner.h"

@@ -4,8 +4,11 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "export/export_fixture.h"
 #include "platform/append_file.h"

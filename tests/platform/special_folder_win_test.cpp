@@ -2,6 +2,8 @@
 
 #include "scan/cache_location.h"
 
+#include <string>
+
 // The real request of Windows: the roaming application-data folder, with one "\" added.
 TEST(SpecialFolderOnWindows, FindsTheApplicationDataFolder) {
     const std::string folder = ravelo::GetSpecialFolder(26, ravelo::requestSpecialFolder);

@@ -9,7 +9,14 @@
 #include <QListView>
 #include <QTest>
 #include <QToolButton>
+#include <cstdint>
 #include <cstring>
+#include <initializer_list>
+#include <memory>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "qt/form1.h"
 #include "support/fakes.h"
@@ -42,8 +49,13 @@ struct Form1Fixture : ::testing::Test {
 
     void showActive() {
         form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        activate(form.get());
+    }
+
+    // Makes a shown window the active one, as a click on its frame does.
+    static void activate(QWidget *window) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
     template <class T = QWidget>

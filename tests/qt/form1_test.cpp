@@ -4,6 +4,11 @@
 
 #include "qt/form1_fixture.h"
 
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
 using namespace ravelo;
 using namespace ravelo::testing;
 

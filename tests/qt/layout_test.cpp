@@ -9,6 +9,11 @@
 #include "forms/window_layouts.h"
 #include "qt/form1_fixture.h"
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
 using namespace ravelo;
 using namespace ravelo::testing;
 

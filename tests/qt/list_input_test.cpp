@@ -1,6 +1,9 @@
 // The address list under the mouse and the keyboard, as a person uses it.
 #include "qt/form1_fixture.h"
 
+#include <string>
+#include <vector>
+
 using namespace ravelo;
 using namespace ravelo::testing;
 

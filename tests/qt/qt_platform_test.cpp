@@ -7,6 +7,9 @@
 #include "qt/event_loop_pauser.h"
 #include "qt/text_codec.h"
 
+#include <filesystem>
+#include <string>
+
 using namespace ravelo;
 
 TEST(TextCodec, EveryByteSurvivesTheWayThroughText) {

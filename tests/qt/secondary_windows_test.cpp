@@ -2,6 +2,9 @@
 
 #include "qt/form1_fixture.h"
 
+#include <string>
+#include <vector>
+
 using namespace ravelo;
 using namespace ravelo::testing;
 
@@ -162,7 +165,7 @@ TEST_F(ToolWindows, ClosingTheMainWindowWithTheOthersOpenEndsTheProgram) {
 TEST_F(ToolWindows, TheMainWindowsShortcutsAndAccessKeysStayInTheMainWindow) {
     showActive();
     addName();
-    QApplication::setActiveWindow(form2());
+    activate(form2());
     QTest::keyClicks(typed(), "cut me");
     typed()->selectAll();
     QTest::keyClick(typed(), Qt::Key_X, Qt::ControlModifier);
@@ -177,7 +180,7 @@ TEST_F(ToolWindows, TheMainWindowsShortcutsAndAccessKeysStayInTheMainWindow) {
     EXPECT_TRUE(chooser.requests.empty()) << "Alt+B is the main window's";
 
     menuItem("Assistance")->trigger();
-    QApplication::setActiveWindow(form3());
+    activate(form3());
     auto *close = form3()->findChild<QPushButton *>("Command2");
     QTest::keyClick(close, Qt::Key_X, Qt::ControlModifier);
     QTest::keyClick(close, Qt::Key_E, Qt::AltModifier);
@@ -185,7 +188,7 @@ TEST_F(ToolWindows, TheMainWindowsShortcutsAndAccessKeysStayInTheMainWindow) {
     EXPECT_TRUE(messages.shown.empty()) << "Alt+E is the main window's";
     EXPECT_TRUE(form3()->isVisible());
 
-    QApplication::setActiveWindow(form.get());
+    activate(form.get());
     QTest::keyClick(child("Text3"), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(endings, 1);
 }

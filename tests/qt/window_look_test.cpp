@@ -8,6 +8,9 @@
 #include "qt/form1_fixture.h"
 #include "qt/space_wrapped_label.h"
 
+#include <utility>
+#include <vector>
+
 using namespace ravelo;
 using namespace ravelo::testing;
 

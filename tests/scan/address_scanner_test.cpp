@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "support/memory_source.h"
 #include "support/reference_scan.h"

@@ -5,8 +5,12 @@
 #include <sys/stat.h>
 #endif
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "addresses/list_commands.h"
 #include "support/fakes.h"

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <span>
+#include <string>
 
 using ravelo::cachePathBoxText;
 using ravelo::GetSpecialFolder;

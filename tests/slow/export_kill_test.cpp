@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <random>
+#include <string>
 
 #include "addresses/address_list.h"
 #include "export/contact_csv.h"

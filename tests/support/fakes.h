@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/code_page.h"

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <system_error>
 
 namespace ravelo::testing {
 

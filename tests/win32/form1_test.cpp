@@ -4,6 +4,10 @@
 #include "forms/form1_commands.h"
 #include "win32/form1_fixture.h"
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 using namespace ravelo;
 using namespace ravelo::testing;
 

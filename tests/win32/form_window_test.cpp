@@ -5,6 +5,10 @@
 #include "win32/form_window.h"
 #include "win32/win32_driver.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 using namespace ravelo;
 using namespace ravelo::testing;
 

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "forms/window_layouts.h"
 #include "win32/form1_fixture.h"
