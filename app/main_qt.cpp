@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QGuiApplication>
 
 #include "qt/form1.h"
 

@@ -1,5 +1,8 @@
 #include "qt/address_list_model.h"
 
+#include <QModelIndex>
+#include <QVariant>
+
 #include "qt/text_codec.h"
 
 namespace ravelo {

@@ -1,5 +1,8 @@
 #include "qt/dialogs.h"
 
+#include <QAbstractButton>
+#include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 

@@ -1,5 +1,6 @@
 #include "qt/form1.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>

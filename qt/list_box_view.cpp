@@ -1,5 +1,10 @@
 #include "qt/list_box_view.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QModelIndex>
 #include <QMouseEvent>
 
 namespace ravelo {

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QWidget>
 
 #include <utility>

@@ -1,6 +1,10 @@
 #include "qt/space_wrapped_label.h"
 
+#include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPalette>
+#include <QRect>
 
 #include "forms/space_wrap.h"
 

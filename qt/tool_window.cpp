@@ -1,6 +1,7 @@
 #include "qt/tool_window.h"
 
 #include <QCloseEvent>
+#include <QSize>
 
 #include "qt/window_builder.h"
 #include "qt/window_style.h"

@@ -1,5 +1,8 @@
 #include "qt/widget_controls.h"
 
+#include <QColor>
+#include <QPalette>
+
 #include "qt/text_codec.h"
 
 #include <filesystem>

@@ -1,11 +1,18 @@
 #include "qt/window_builder.h"
 
 #include <QAction>
+#include <QColor>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
+#include <QRect>
+#include <QSize>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "qt/window_style.h"
 
 #include <QFontDatabase>
+#include <QLabel>
 #include <QStringList>
 
 #include "qt/space_wrapped_label.h"
