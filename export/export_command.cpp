@@ -1,6 +1,6 @@
 #include "export/export_command.h"
 
-#include <filesystem>
+#include <cstddef>
 #include <string>
 
 #include "export/contact_csv.h"
@@ -14,9 +14,8 @@ constexpr float kShortPause = 0.125f;
 constexpr float kFlashPause = 8.0f;
 
 // The path without the spaces before and after it.
-std::filesystem::path trimSpaces(const std::filesystem::path &path) {
-    const std::filesystem::path::string_type &text = path.native();
-    const auto space = static_cast<std::filesystem::path::value_type>(' ');
+FilePath trimSpaces(const FilePath &text) {
+    const auto space = static_cast<FilePath::value_type>(' ');
     const std::size_t first = text.find_first_not_of(space);
     if (first == text.npos) {
         return {};

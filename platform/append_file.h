@@ -1,7 +1,8 @@
 #pragma once
 
-#include <filesystem>
 #include <string_view>
+
+#include "platform/file_path.h"
 
 namespace ravelo {
 
@@ -16,7 +17,6 @@ namespace ravelo {
 //
 // Writes nothing, and returns false, when the target is not a regular file (a folder, a device,
 // a FIFO) or is the same file as `keepOut`.
-bool appendWhole(const std::filesystem::path &target, std::string_view bytes,
-                 const std::filesystem::path &keepOut = {});
+bool appendWhole(const FilePath &target, std::string_view bytes, const FilePath &keepOut = {});
 
 }  // namespace ravelo

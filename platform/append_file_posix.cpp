@@ -103,7 +103,9 @@ bool appendInPlace(const fs::path &file, std::string_view bytes, bool existed,
 
 }  // namespace
 
-bool appendWhole(const fs::path &target, std::string_view bytes, const fs::path &keepOut) {
+bool appendWhole(const FilePath &targetName, std::string_view bytes, const FilePath &keepOutName) {
+    const fs::path target(targetName);
+    const fs::path keepOut(keepOutName);
     if (target.empty()) {
         return false;
     }

@@ -1,17 +1,15 @@
 #include <windows.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "platform/append_file.h"
 
 namespace ravelo {
 namespace {
-
-namespace fs = std::filesystem;
 
 class Handle {
 public:
@@ -53,14 +51,45 @@ bool readAll(HANDLE file, std::string &out) {
     return false;
 }
 
-bool sameFile(const fs::path &file, const fs::path &other) {
-    std::error_code error;
-    return !other.empty() && fs::equivalent(file, other, error);
+// The absolute form of a path, as Windows resolves it (".", "..", either slash); empty if
+// Windows cannot.
+FilePath fullPath(const FilePath &path) {
+    const DWORD need = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (need == 0) {
+        return {};
+    }
+    FilePath full(need, L'\0');
+    const DWORD got = GetFullPathNameW(path.c_str(), need, full.data(), nullptr);
+    if (got == 0 || got >= need) {
+        return {};
+    }
+    full.resize(got);
+    return full;
+}
+
+// Two names of one file, by any path: the same volume and the same file index.
+bool sameFile(const FilePath &file, const FilePath &other) {
+    if (other.empty()) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION ids[2]{};
+    const wchar_t *names[2] = {file.c_str(), other.c_str()};
+    for (int i = 0; i < 2; ++i) {
+        Handle handle(CreateFileW(names[i], 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (!handle.valid() || !GetFileInformationByHandle(handle.get(), &ids[i])) {
+            return false;
+        }
+    }
+    return ids[0].dwVolumeSerialNumber == ids[1].dwVolumeSerialNumber &&
+           ids[0].nFileIndexHigh == ids[1].nFileIndexHigh &&
+           ids[0].nFileIndexLow == ids[1].nFileIndexLow;
 }
 
 // Where no new file can be made beside the target: the bytes go to its end, and what did get
 // written is cut off again on a failure.
-bool appendInPlace(const fs::path &file, std::string_view bytes, bool existed) {
+bool appendInPlace(const FilePath &file, std::string_view bytes, bool existed) {
     Handle out(CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
     if (!out.valid() || GetFileType(out.get()) != FILE_TYPE_DISK) {
@@ -84,18 +113,17 @@ bool appendInPlace(const fs::path &file, std::string_view bytes, bool existed) {
 
 }  // namespace
 
-bool appendWhole(const fs::path &target, std::string_view bytes, const fs::path &keepOut) {
+bool appendWhole(const FilePath &target, std::string_view bytes, const FilePath &keepOut) {
     if (target.empty()) {
         return false;
     }
-    std::error_code error;
-    const fs::path file = fs::weakly_canonical(target, error);
-    if (error) {
+    const FilePath file = fullPath(target);
+    if (file.empty()) {
         return false;
     }
-    const fs::file_status status = fs::status(file, error);
-    const bool exists = fs::exists(status);
-    if (exists && (!fs::is_regular_file(status) || sameFile(file, keepOut))) {
+    struct _stat64 status {};
+    const bool exists = _wstat64(file.c_str(), &status) == 0;
+    if (exists && ((status.st_mode & _S_IFMT) != _S_IFREG || sameFile(file, keepOut))) {
         return false;
     }
     if (exists && bytes.empty()) {
@@ -114,9 +142,13 @@ bool appendWhole(const fs::path &target, std::string_view bytes, const fs::path 
     }
     content.append(bytes);
 
-    const fs::path temporary =
-        file.parent_path() / (L"~" + file.filename().wstring() + L"." +
-                              std::to_wstring(GetCurrentProcessId()) + L".tmp");
+    const std::size_t nameStart = file.find_last_of(L'\\') + 1;
+    FilePath temporary = file.substr(0, nameStart);
+    temporary += L'~';
+    temporary += std::wstring_view(file).substr(nameStart);
+    temporary += L'.';
+    temporary += std::to_wstring(GetCurrentProcessId());
+    temporary += L".tmp";
     Handle out(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
     if (!out.valid()) {

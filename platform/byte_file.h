@@ -2,8 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
+
+#include "platform/file_path.h"
 
 namespace ravelo {
 
@@ -22,7 +23,7 @@ public:
     // A missing file reads as an empty one. Returns null for anything else that cannot be read
     // as a regular file: a folder, a device, a FIFO, a file without read permission, one locked
     // by another program.
-    static std::unique_ptr<ByteFile> open(const std::filesystem::path &path);
+    static std::unique_ptr<ByteFile> open(const FilePath &path);
     ~ByteFile() override;
 
     std::size_t readAt(std::uint64_t offset, char *out, std::size_t count) override;

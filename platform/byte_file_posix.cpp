@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <utility>
 
@@ -20,7 +19,7 @@ struct ByteFile::Handle {
 ByteFile::ByteFile(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
 ByteFile::~ByteFile() = default;
 
-std::unique_ptr<ByteFile> ByteFile::open(const std::filesystem::path &path) {
+std::unique_ptr<ByteFile> ByteFile::open(const FilePath &path) {
     // Without O_NONBLOCK, opening a FIFO would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {

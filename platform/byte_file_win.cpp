@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <utility>
 
@@ -18,7 +17,7 @@ struct ByteFile::Handle {
 ByteFile::ByteFile(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
 ByteFile::~ByteFile() = default;
 
-std::unique_ptr<ByteFile> ByteFile::open(const std::filesystem::path &path) {
+std::unique_ptr<ByteFile> ByteFile::open(const FilePath &path) {
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {

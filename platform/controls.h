@@ -1,8 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
+
+#include "platform/file_path.h"
 
 // The window controls as the program's commands see them. All text is 8-bit text in the system
 // code page; the window side converts it for display. A path in a text box is read and written
@@ -29,8 +30,8 @@ public:
     virtual std::string text() const = 0;
     virtual void setText(const std::string &text) = 0;
     // The text as the name of a file, every character kept.
-    virtual std::filesystem::path path() const = 0;
-    virtual void setPath(const std::filesystem::path &path) = 0;
+    virtual FilePath path() const = 0;
+    virtual void setPath(const FilePath &path) = 0;
     virtual void setFocus() = 0;
     virtual void redraw() = 0;
 };

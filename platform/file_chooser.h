@@ -1,8 +1,9 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
+
+#include "platform/file_path.h"
 
 namespace ravelo {
 
@@ -17,7 +18,7 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
     // The chosen file's full path, or nothing when the user cancelled or the dialog failed.
-    virtual std::optional<std::filesystem::path> chooseFile(const OpenFileRequest &request) = 0;
+    virtual std::optional<FilePath> chooseFile(const OpenFileRequest &request) = 0;
 };
 
 }  // namespace ravelo

@@ -9,13 +9,12 @@
 #include "platform/start_folder.h"
 #include "qt/text_codec.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
 namespace ravelo {
 
-std::optional<std::filesystem::path> DialogFileChooser::chooseFile(const OpenFileRequest &request) {
+std::optional<FilePath> DialogFileChooser::chooseFile(const OpenFileRequest &request) {
     QFileDialog dialog(parent_, toQString(request.title));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

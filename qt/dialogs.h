@@ -3,9 +3,9 @@
 #include <QWidget>
 
 #include "platform/file_chooser.h"
+#include "platform/file_path.h"
 #include "platform/message_box.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -14,7 +14,7 @@ namespace ravelo {
 class DialogFileChooser final : public FileChooser {
 public:
     explicit DialogFileChooser(QWidget *parent) : parent_(parent) {}
-    std::optional<std::filesystem::path> chooseFile(const OpenFileRequest &request) override;
+    std::optional<FilePath> chooseFile(const OpenFileRequest &request) override;
 
 private:
     QWidget *parent_;

@@ -16,16 +16,12 @@ QString toQString(std::string_view text) {
 
 // Through UTF-8, which Qt makes from any text: a stray half of a surrogate pair becomes a
 // replacement character instead of a conversion that throws.
-std::filesystem::path toPath(const QString &text) {
-    const QByteArray utf8 = text.toUtf8();
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t *>(utf8.constData()),
-                                               static_cast<std::size_t>(utf8.size())));
+FilePath toPath(const QString &text) {
+    return text.toStdString();
 }
 
-QString fromPath(const std::filesystem::path &path) {
-    const std::u8string utf8 = path.u8string();
-    return QString::fromUtf8(reinterpret_cast<const char *>(utf8.data()),
-                             static_cast<qsizetype>(utf8.size()));
+QString fromPath(const FilePath &path) {
+    return QString::fromStdString(path);
 }
 
 std::string fromQString(const QString &text) {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "platform/file_path.h"
 
 // The one place where the program's 8-bit text meets the toolkit's text.
 namespace ravelo {
@@ -13,7 +14,7 @@ QString toQString(std::string_view text);
 std::string fromQString(const QString &text);
 
 // A file's name goes between the toolkit and the system unchanged, not through the code page.
-std::filesystem::path toPath(const QString &text);
-QString fromPath(const std::filesystem::path &path);
+FilePath toPath(const QString &text);
+QString fromPath(const FilePath &path);
 
 }  // namespace ravelo

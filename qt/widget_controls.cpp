@@ -5,7 +5,6 @@
 
 #include "qt/text_codec.h"
 
-#include <filesystem>
 #include <string>
 
 namespace ravelo {
@@ -53,11 +52,11 @@ void WidgetTextBox::setText(const std::string &text) {
     edit_->setText(toQString(text));
 }
 
-std::filesystem::path WidgetTextBox::path() const {
+FilePath WidgetTextBox::path() const {
     return toPath(edit_->text());
 }
 
-void WidgetTextBox::setPath(const std::filesystem::path &path) {
+void WidgetTextBox::setPath(const FilePath &path) {
     edit_->setText(fromPath(path));
 }
 

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 
 #include "platform/controls.h"
+#include "platform/file_path.h"
 
-#include <filesystem>
 #include <string>
 
 // The controls of platform/controls.h on the toolkit's widgets. Each adapter only borrows its
@@ -29,8 +29,8 @@ public:
     explicit WidgetTextBox(QLineEdit *edit) : edit_(edit) {}
     std::string text() const override;
     void setText(const std::string &text) override;
-    std::filesystem::path path() const override;
-    void setPath(const std::filesystem::path &path) override;
+    FilePath path() const override;
+    void setPath(const FilePath &path) override;
     void setFocus() override { edit_->setFocus(Qt::OtherFocusReason); }
     void redraw() override { edit_->update(); }
 

@@ -1,9 +1,9 @@
 #include "scan/browse_command.h"
 
 #include <array>
-#include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "addresses/list_commands.h"
 #include "platform/byte_file.h"
@@ -32,7 +32,7 @@ void setButtonsEnabled(BrowseControls &c, bool enabled) {
 }
 
 // Appends the file's addresses to the list and returns how many it added.
-int scanInto(ByteSource &file, const std::filesystem::path &path, BrowseControls &c) {
+int scanInto(ByteSource &file, const FilePath &path, BrowseControls &c) {
     AddressScanner scanner(file);
     int added = 0;
     for (;;) {
@@ -67,7 +67,7 @@ void Browse(BrowseControls &c) {
         .filterPattern = "*.NK2",
         .startPath = defaultCachePath(GetSpecialFolder(kAppDataFolderId, c.specialFolder)),
     };
-    const std::optional<std::filesystem::path> path = c.chooser.chooseFile(request);
+    const std::optional<FilePath> path = c.chooser.chooseFile(request);
     if (!path) {
         c.status.setCaption(std::string(kStartUpText));
         setButtonsEnabled(c, true);

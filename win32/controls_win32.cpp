@@ -3,7 +3,6 @@
 #include "win32/form_window.h"
 #include "win32/text_win32.h"
 
-#include <filesystem>
 #include <string>
 
 namespace ravelo {
@@ -25,11 +24,11 @@ void Win32TextBox::setText(const std::string &text) {
     SetWindowTextW(edit_, toWide(text).c_str());
 }
 
-std::filesystem::path Win32TextBox::path() const {
+FilePath Win32TextBox::path() const {
     return windowText(edit_);
 }
 
-void Win32TextBox::setPath(const std::filesystem::path &path) {
+void Win32TextBox::setPath(const FilePath &path) {
     SetWindowTextW(edit_, path.c_str());
 }
 

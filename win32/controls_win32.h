@@ -4,8 +4,8 @@
 
 #include "addresses/address_list.h"
 #include "platform/controls.h"
+#include "platform/file_path.h"
 
-#include <filesystem>
 #include <string>
 
 // The controls of platform/controls.h on the standard controls of Windows. Each adapter only
@@ -30,8 +30,8 @@ public:
     explicit Win32TextBox(HWND edit) : edit_(edit) {}
     std::string text() const override;
     void setText(const std::string &text) override;
-    std::filesystem::path path() const override;
-    void setPath(const std::filesystem::path &path) override;
+    FilePath path() const override;
+    void setPath(const FilePath &path) override;
     void setFocus() override { SetFocus(edit_); }
     void redraw() override { InvalidateRect(edit_, nullptr, TRUE); }
 

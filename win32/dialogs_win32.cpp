@@ -3,7 +3,6 @@
 #include <commdlg.h>
 
 #include <array>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +21,7 @@ BOOL CALLBACK collectEnabled(HWND window, LPARAM found) {
 
 }  // namespace
 
-std::optional<std::filesystem::path> OpenFileDialog::chooseFile(const OpenFileRequest &request) {
+std::optional<FilePath> OpenFileDialog::chooseFile(const OpenFileRequest &request) {
     // Buffers of 257 characters, of which the dialog may fill 256; the wide form of the call, so
     // that a name outside the code page comes back whole.
     std::array<wchar_t, 257> file{};
@@ -47,7 +46,7 @@ std::optional<std::filesystem::path> OpenFileDialog::chooseFile(const OpenFileRe
     if (!GetOpenFileNameW(&record)) {
         return std::nullopt;
     }
-    return std::filesystem::path(file.data());
+    return FilePath(file.data());
 }
 
 int Win32MessageBoxes::show(const std::string &text, const std::string &title, int style) {

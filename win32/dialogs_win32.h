@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "platform/file_chooser.h"
+#include "platform/file_path.h"
 #include "platform/message_box.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -15,7 +15,7 @@ namespace ravelo {
 class OpenFileDialog final : public FileChooser {
 public:
     explicit OpenFileDialog(HWND owner) : owner_(owner) {}
-    std::optional<std::filesystem::path> chooseFile(const OpenFileRequest &request) override;
+    std::optional<FilePath> chooseFile(const OpenFileRequest &request) override;
 
 private:
     HWND owner_;

@@ -17,7 +17,7 @@ using namespace std::string_literals;
 TEST(ByteFile, ReadsBinaryBytesByOffset) {
     TempDir dir;
     const std::string bytes = "a\0\x1a\r\n\xff"s + std::string(5000, 'z');
-    auto file = ByteFile::open(dir.write("cache.NK2", bytes));
+    auto file = ByteFile::open(std::filesystem::path(dir.write("cache.NK2", bytes)));
     ASSERT_TRUE(file);
     char out[8] = {};
     EXPECT_EQ(file->readAt(0, out, 6), 6u);
@@ -30,7 +30,7 @@ TEST(ByteFile, ReadsBinaryBytesByOffset) {
 
 TEST(ByteFile, MissingFileReadsEmptyAndIsNotCreated) {
     TempDir dir;
-    auto file = ByteFile::open(dir.file("missing.NK2"));
+    auto file = ByteFile::open(std::filesystem::path(dir.file("missing.NK2")));
     ASSERT_TRUE(file);
     char out[4];
     EXPECT_EQ(file->readAt(0, out, 4), 0u);
@@ -39,12 +39,12 @@ TEST(ByteFile, MissingFileReadsEmptyAndIsNotCreated) {
 
 TEST(ByteFile, FolderCannotBeOpened) {
     TempDir dir;
-    EXPECT_FALSE(ByteFile::open(dir.file("")));
+    EXPECT_FALSE(ByteFile::open(std::filesystem::path(dir.file(""))));
 }
 
 TEST(AppendWhole, CreatesAppendsAndKeepsBytesAsTheyAre) {
     TempDir dir;
-    const std::string path = dir.file("out.csv");
+    const std::filesystem::path path = dir.file("out.csv");
     EXPECT_TRUE(appendWhole(path, "one\r\n"));
     EXPECT_TRUE(appendWhole(path, "two\x1a\xe9\r\n"));
     EXPECT_EQ(readAll(path), "one\r\ntwo\x1a\xe9\r\n");

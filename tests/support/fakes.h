@@ -48,10 +48,10 @@ public:
         ++writes;
     }
     // Paths are kept as the code page shows them, so that tests can compare their text.
-    std::filesystem::path path() const override { return nativePath(value); }
-    void setPath(const std::filesystem::path &path) override {
+    FilePath path() const override { return nativePath(value).native(); }
+    void setPath(const FilePath &path) override {
         std::string shown;
-        for (char16_t character : path.u16string()) {
+        for (char16_t character : std::filesystem::path(path).u16string()) {
             shown += encodeCharacter(character);
         }
         setText(shown);
@@ -110,9 +110,12 @@ private:
 
 class FakeChooser final : public FileChooser {
 public:
-    std::optional<std::filesystem::path> chooseFile(const OpenFileRequest &request) override {
+    std::optional<FilePath> chooseFile(const OpenFileRequest &request) override {
         requests.push_back(request);
-        return answer;
+        if (!answer) {
+            return std::nullopt;
+        }
+        return answer->native();
     }
     std::optional<std::filesystem::path> answer;
     std::vector<OpenFileRequest> requests;
