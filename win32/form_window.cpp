@@ -33,6 +33,10 @@ ATOM windowClass(WNDPROC procedure) {
     return atom;
 }
 
+// Sent by Windows 8.1 and later when the window moves to a monitor of another DPI; the headers
+// of the oldest Windows that the program supports do not name it.
+constexpr UINT kWmDpiChanged = 0x02E0;
+
 // The DPI of the monitor that shows the window; the system's where Windows cannot tell.
 int dpiOf(HWND hwnd) {
     using GetDpiForWindowFn = UINT(WINAPI *)(HWND);
@@ -450,7 +454,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 DestroyWindow(hwnd_);
             }
             return 0;
-        case WM_DPICHANGED: {
+        case kWmDpiChanged: {
             const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
             SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
                          suggested.right - suggested.left, suggested.bottom - suggested.top,

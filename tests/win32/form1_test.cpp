@@ -199,7 +199,7 @@ TEST_F(Win32Form1, AboutShowsTheMakersInAnInformationBox) {
         addWindowWaits = !IsWindowEnabled(form->form2Window());
         EnumChildWindows(
             box,
-            [](HWND child, LPARAM found) -> BOOL {
+            [](HWND child, LPARAM found) CALLBACK -> BOOL {
                 if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
                     SendMessageW(child, STM_GETICON, 0, 0) != 0) {
                     *reinterpret_cast<bool *>(found) = true;
@@ -240,7 +240,8 @@ TEST_F(Win32Form1, TheCloseBoxEndsTheProgram) {
 TEST_F(Win32Form1, APauseHandlesMessagesAndSleepsWhileItWaits) {
     static int ticks = 0;
     ticks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { ++ticks; });
+    const UINT_PTR timer =
+        SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { ++ticks; });
     auto busySeconds = [] {
         FILETIME created, ended, kernel, user;
         GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);

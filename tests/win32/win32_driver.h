@@ -119,7 +119,7 @@ inline HWND findDialog(const std::string &title) {
     } search{title};
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             auto &s = *reinterpret_cast<Search *>(data);
             char name[16] = {};
             GetClassNameA(window, name, sizeof name);
