@@ -1,8 +1,11 @@
 ; The Windows installer: a per-user install without administrator rights, a Start-menu entry and
 ; an uninstaller that Windows lists under its apps. makensis -DVERSION=... -DSTAGE=... -DOUTFILE=...
-; A 64-bit installer for the 64-bit program, which Wine without its 32-bit part runs too.
-Target amd64-unicode
+; The installer is itself a 32-bit program, so that it starts on every Windows from XP SP3 on: it
+; installs the 64-bit program on 64-bit Windows and the 32-bit one elsewhere.
+Target x86-unicode
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
+!include "x64.nsh"
 
 Name "Ravelo ${VERSION}"
 OutFile "${OUTFILE}"
@@ -26,7 +29,11 @@ SetCompressor /SOLID lzma
 Section "Ravelo"
     SetShellVarContext current
     SetOutPath "$INSTDIR"
-    File "${STAGE}\ravelo.exe"
+    ${If} ${RunningX64}
+        File "${STAGE}\x64\ravelo.exe"
+    ${Else}
+        File "${STAGE}\x86\ravelo.exe"
+    ${EndIf}
     File "${STAGE}\README.txt"
     File "${STAGE}\LICENSE.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
