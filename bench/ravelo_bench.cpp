@@ -156,7 +156,7 @@ std::string makeHostile(Hostile kind) {
             repeat("SMTP");
             break;
         case Hostile::MarkersOnly:
-            bytes = "x";
+            bytes.push_back('x');
             repeat("SMTP:");
             break;
         case Hostile::Random:
@@ -166,7 +166,7 @@ std::string makeHostile(Hostile kind) {
             bytes = cacheBytes(true).substr(0, size);
             break;
         case Hostile::FarTerminator:
-            bytes = "x";
+            bytes.push_back('x');
             for (int i = 0; i < 1000; ++i) {
                 bytes += "SMTP:a";
             }
