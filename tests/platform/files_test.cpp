@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "platform/append_file.h"
 #include "platform/byte_file.h"
@@ -48,6 +50,27 @@ TEST(AppendWhole, CreatesAppendsAndKeepsBytesAsTheyAre) {
     EXPECT_TRUE(appendWhole(path, "one\r\n"));
     EXPECT_TRUE(appendWhole(path, "two\x1a\xe9\r\n"));
     EXPECT_EQ(readAll(path), "one\r\ntwo\x1a\xe9\r\n");
+}
+
+TEST(AppendWhole, NeverWritesIntoTheFileToKeepOutByAnyOfItsNames) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("sub"));
+    const std::string kept = "xSMTP:a@x\3";
+    const std::filesystem::path cache = dir.write("Outlook.NK2", kept);
+    std::vector<std::string> names = {cache.string(), dir.file("sub/../Outlook.NK2")};
+#ifdef _WIN32
+    // Windows names one file in any letter case, with either slash and without a trailing dot.
+    names.push_back(dir.file("OUTLOOK.nk2"));
+    names.push_back(dir.file("Outlook.NK2."));
+    std::string slashes = cache.string();
+    std::replace(slashes.begin(), slashes.end(), '\\', '/');
+    names.push_back(slashes);
+#endif
+    for (const std::string &name : names) {
+        EXPECT_FALSE(appendWhole(std::filesystem::path(name), "more", cache)) << name;
+    }
+    EXPECT_EQ(readAll(cache), kept);
+    EXPECT_TRUE(appendWhole(std::filesystem::path(dir.file("other.csv")), "more", cache));
 }
 
 TEST(StartFolder, NearestExistingFolderOfAPathWithEitherSeparator) {
