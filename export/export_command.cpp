@@ -23,15 +23,14 @@ FilePath trimSpaces(const FilePath &text) {
     return text.substr(first, text.find_last_not_of(space) - first + 1);
 }
 
-void refuse(ExportControls &c) {
-    const std::string refusal =
-        statusText(52, "Detected user aborted file export! File NOT exported.");
-    c.status.setCaption(refusal);
+// Shows why nothing was exported, with the status line red for a while.
+void flashNotExported(ExportControls &c, const std::string &text) {
+    c.status.setCaption(text);
     c.pauser.Pause(kShortPause);
     c.status.setBackColor(kStatusRed);
     c.pauser.Pause(kFlashPause);
     c.status.setBackColor(kStatusBlue);
-    c.status.setCaption(refusal);
+    c.status.setCaption(text);
     c.pauser.Pause(kShortPause);
 }
 
@@ -42,11 +41,15 @@ void Export(ExportControls &c) {
     const std::string prompt =
         "Are you sure you wish to export this file to\r\n" + c.exportPath.text() + "?";
     if (c.messages.show(prompt, "Confirm file export?", kYesNoInformation) != kAnswerYes) {
-        refuse(c);
+        flashNotExported(c,
+                         statusText(52, "Detected user aborted file export! File NOT exported."));
         return;
     }
+    // A failure is said out loud: a quiet one (on Windows, the default path in the root of C:
+    // fails for nearly everyone) would leave the user believing the list saved.
     if (!appendWhole(trimSpaces(c.exportPath.path()), contactFileText(c.list),
                      c.cachePath.path())) {
+        flashNotExported(c, statusText(69, "Could not write the file! File NOT exported."));
         return;
     }
     c.status.setCaption(statusText(55, "File successfully written to") + c.exportPath.text());

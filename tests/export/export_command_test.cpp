@@ -69,24 +69,27 @@ TEST_F(ExportFixture, NoFlashesTheRefusalAndTouchesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(exportPath.value));
 }
 
-TEST_F(ExportFixture, APathThatCannotBeWrittenEndsQuietlyWithTheCountShown) {
+TEST_F(ExportFixture, APathThatCannotBeWrittenSaysSoInRed) {
     fill({"a@x"});
-    for (const std::string &path :
-         {std::string(), std::string("   "), dir.file(""), dir.file("missing/contacts.csv")}) {
+    const std::string cache = dir.write("Outlook.NK2", "xSMTP:a@x\3");
+    cachePath.value = cache;
+    for (const std::string &path : {std::string(), std::string("   "), dir.file(""),
+                                    dir.file("missing/contacts.csv"), cache}) {
         log.clear();
         exportPath.value = path;
         Export(controls);
-        EXPECT_EQ(log, Log{"Label7: 1"}) << "path '" << path << "'";
+        EXPECT_EQ(log, notExported(1)) << "path '" << path << "'";
         EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
     }
+    EXPECT_EQ(readAll(cache), "xSMTP:a@x\3");
 }
 
-TEST_F(ExportFixture, AFullDeviceEndsQuietly) {
+TEST_F(ExportFixture, AFullDeviceSaysSo) {
     if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full here";
     }
     fill({"a@x"});
     exportPath.value = "/dev/full";
     Export(controls);
-    EXPECT_EQ(log, Log{"Label7: 1"});
+    EXPECT_EQ(log, notExported(1));
 }

@@ -16,6 +16,20 @@ inline std::string prefixed(int spaces, const std::string &tail) {
     return "Ravelo version .06 beta" + std::string(spaces, ' ') + tail;
 }
 
+// What the status line does when the file could not be written after Yes, with `count` entries.
+inline Log notExported(int count) {
+    const std::string failure =
+        "Label7: " + prefixed(69, "Could not write the file! File NOT exported.");
+    return {"Label7: " + std::to_string(count),
+            failure,
+            "pause 0.125",
+            "Label7 color 255,0,0",
+            "pause 8",
+            "Label7 color 0,0,255",
+            failure,
+            "pause 0.125"};
+}
+
 struct ExportFixture : ::testing::Test {
     Log log;
     AddressList list;

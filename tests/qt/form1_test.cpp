@@ -71,6 +71,7 @@ TEST_F(Form1Fixture, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
         QStringLiteral("All addresses cleared.") + QString(113, QLatin1Char(' ')) +
             QStringLiteral("Click browse to begin."),
         prefixed(52, "Detected user aborted file export! File NOT exported."),
+        prefixed(69, "Could not write the file! File NOT exported."),
         prefixed(55, "File successfully written toC:\\nk2export.csv"),
         QStringLiteral("Finished reading file, 999 e-mail addresses found.") +
             QString(60, QLatin1Char(' ')) + QStringLiteral("Now Selected: 999 of 999"),
@@ -225,6 +226,24 @@ TEST_F(Form1Fixture, ExportWritesTheListToThePathInTheBox) {
     EXPECT_NE(readAll(path).find("\"a@x\",\"SMTP\",\"(a@x)\""), std::string::npos);
     EXPECT_EQ(text("Label7"),
               prefixed(55, "File successfully written to") + QString::fromStdString(path));
+}
+
+TEST_F(Form1Fixture, AnExportThatCannotBeWrittenSaysSoInRed) {
+    fill({"a@x"});
+    showActive();
+    auto *box = child<QLineEdit>("Text1");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QString::fromStdString(dir.file("missing/contacts.csv")));
+    QColor duringTheFlash;
+    pauser.duringCall = pauser.calls + 2;  // the eight seconds
+    pauser.during = [&] { duringTheFlash = child("Label7")->palette().color(QPalette::Window); };
+    press("Command2");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(text("Label7"), prefixed(69, "Could not write the file! File NOT exported."));
+    EXPECT_EQ(duringTheFlash, QColor(255, 0, 0));
+    EXPECT_EQ(child("Label7")->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
 }
 
 TEST_F(Form1Fixture, ButtonsHaveTheirAccessKeys) {

@@ -49,6 +49,9 @@ struct Win32Form1 : ::testing::Test {
     void TearDown() override {
         form.reset();
         settle(50);
+        // The file dialog makes the chosen file's folder the current one, which Windows keeps
+        // from being removed.
+        SetCurrentDirectoryW(std::filesystem::temp_directory_path().c_str());
         std::filesystem::remove_all(dir);
     }
 

@@ -57,6 +57,48 @@ TEST_F(Win32Form1, ScansACacheFileAndExportsTheSameBytesAsEveryOtherBuild) {
         << "the cache file is only read";
 }
 
+// The colour that a person sees amid the status line's spaces, sampled by a timer that
+// fires inside the export's own waits.
+struct StatusColors {
+    static inline HWND status = nullptr;
+    static inline std::vector<COLORREF> seen;
+    static void CALLBACK sample(HWND, UINT, UINT_PTR, DWORD) {
+        RECT area{};
+        GetClientRect(status, &area);
+        HDC dc = GetDC(status);
+        HDC copy = CreateCompatibleDC(dc);
+        HBITMAP pixel = CreateCompatibleBitmap(dc, 1, 1);
+        HGDIOBJ old = SelectObject(copy, pixel);
+        BitBlt(copy, 0, 0, 1, 1, dc, area.right / 2, 1, SRCCOPY);
+        const COLORREF color = GetPixel(copy, 0, 0);
+        SelectObject(copy, old);
+        DeleteObject(pixel);
+        DeleteDC(copy);
+        ReleaseDC(status, dc);
+        if (seen.empty() || seen.back() != color) {
+            seen.push_back(color);
+        }
+    }
+};
+
+TEST_F(Win32Form1, AnExportThatCannotBeWrittenSaysSoInRed) {
+    fill({"a@x"});
+    typeOver(control("Text1"), (dir / L"missing" / L"contacts.csv").wstring());
+    DialogAnswer answer("Confirm file export?", [](HWND box) { click(GetDlgItem(box, IDYES)); });
+    StatusColors::status = control("Label7");
+    StatusColors::seen.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, StatusColors::sample);
+    click(control("Command2"));
+    const std::string failure = prefixed(69, "Could not write the file! File NOT exported.");
+    ASSERT_TRUE(waitFor([&] { return text("Label7") == failure; })) << text("Label7");
+    ASSERT_TRUE(waitFor([] { return StatusColors::seen.size() >= 3; }, 15000));
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(StatusColors::seen,
+              (std::vector<COLORREF>{RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 0, 255)}));
+    EXPECT_EQ(text("Label7"), failure);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+}
+
 TEST_F(Win32Form1, ACancelledDialogLeavesEverythingAsItWas) {
     DialogAnswer answer("Choose your NK2 file.",
                         [](HWND box) { click(GetDlgItem(box, IDCANCEL)); });

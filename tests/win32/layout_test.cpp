@@ -218,6 +218,7 @@ TEST_F(Win32Layout, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
         prefixed(89, "Could not open the chosen file."),
         "All addresses cleared." + std::string(113, ' ') + "Click browse to begin.",
         prefixed(52, "Detected user aborted file export! File NOT exported."),
+        prefixed(69, "Could not write the file! File NOT exported."),
         prefixed(55, "File successfully written toC:\\nk2export.csv"),
         "Finished reading file, 999 e-mail addresses found." + std::string(60, ' ') +
             "Now Selected: 999 of 999",
