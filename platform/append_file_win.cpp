@@ -126,6 +126,10 @@ bool appendWhole(const FilePath &target, std::string_view bytes, const FilePath 
     if (exists && ((status.st_mode & _S_IFMT) != _S_IFREG || sameFile(file, keepOut))) {
         return false;
     }
+    const DWORD attributes = exists ? GetFileAttributesW(file.c_str()) : FILE_ATTRIBUTE_NORMAL;
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return false;  // a file that may not be written is not replaced either
+    }
     if (exists && bytes.empty()) {
         return true;  // nothing to add
     }
@@ -156,8 +160,26 @@ bool appendWhole(const FilePath &target, std::string_view bytes, const FilePath 
     }
     bool done = writeAll(out.get(), content) && FlushFileBuffers(out.get());
     done = out.close() && done;
-    done = done && MoveFileExW(temporary.c_str(), file.c_str(),
+    // The new file has the old one's attributes from the start (ReplaceFileW keeps them on
+    // Windows, not on every system that runs Windows programs).
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (done && exists && (attributes & kKept) != 0) {
+        SetFileAttributesW(temporary.c_str(), attributes & kKept);
+    }
+    if (done && !exists) {
+        done = MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_WRITE_THROUGH);
+    } else if (done) {
+        // The new content takes over what Windows keeps on the file: its attributes, security,
+        // creation time and other streams.
+        done = ReplaceFileW(file.c_str(), temporary.c_str(), nullptr,
+                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+        if (!done && GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+            // The old file is gone already; the new one must take its name.
+            return MoveFileExW(temporary.c_str(), file.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        }
+    }
     if (!done) {
         DeleteFileW(temporary.c_str());
     }
