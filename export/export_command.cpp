@@ -1,7 +1,9 @@
 #include "export/export_command.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "export/contact_csv.h"
 #include "platform/append_file.h"
@@ -47,8 +49,13 @@ void Export(ExportControls &c) {
     }
     // A failure is said out loud: a quiet one (on Windows, the default path in the root of C:
     // fails for nearly everyone) would leave the user believing the list saved.
-    if (!appendWhole(trimSpaces(c.exportPath.path()), contactFileText(c.list),
-                     c.cachePath.path())) {
+    // The cache files are kept out by what they are, not by name: the one the box names, and
+    // every one read, whatever the box says now.
+    std::vector<FileIdentity> keepOut = c.cacheFilesRead;
+    if (const std::optional<FileIdentity> shown = identityOf(c.cachePath.path())) {
+        keepOut.push_back(*shown);
+    }
+    if (!appendWhole(trimSpaces(c.exportPath.path()), contactFileText(c.list), keepOut)) {
         flashNotExported(c, statusText(69, "Could not write the file! File NOT exported."));
         return;
     }

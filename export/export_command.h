@@ -1,7 +1,10 @@
 #pragma once
 
+#include <vector>
+
 #include "addresses/address_list.h"
 #include "platform/controls.h"
+#include "platform/file_identity.h"
 #include "platform/message_box.h"
 #include "platform/status_text.h"
 
@@ -15,10 +18,12 @@ struct ExportControls {
     const TextBox &cachePath;  // Text2: never written into
     Pauser &pauser;
     MessageBoxes &messages;
+    const std::vector<FileIdentity> &cacheFilesRead;  // never written into either
 };
 
 // Asks whether to export, then appends the list to the contact file named in the export path
-// box. A file that cannot be written ends the command quietly, the file as it was.
+// box. A file that cannot be written, or a cache file, is left as it was, and the status line
+// says so.
 void Export(ExportControls &controls);
 
 }  // namespace ravelo

@@ -20,7 +20,8 @@ void Form1Commands::Form_Load() {
 void Form1Commands::Command1_Click() {
     BrowseControls controls{c_.Command1,      c_.Command2,       c_.Label7,
                             c_.Label5,        c_.Text2,          list_,
-                            services_.pauser, services_.chooser, services_.specialFolder};
+                            services_.pauser, services_.chooser, services_.specialFolder,
+                            cacheFilesRead_};
     Browse(controls);
 }
 
@@ -72,8 +73,9 @@ void Form1Commands::Form2_Command1_Click() {
 }
 
 void Form1Commands::Command2_Click() {
-    ExportControls controls{list_,    c_.Label7,        c_.Text1,
-                            c_.Text2, services_.pauser, services_.messages};
+    ExportControls controls{list_,          c_.Label7,        c_.Text1,
+                            c_.Text2,       services_.pauser, services_.messages,
+                            cacheFilesRead_};
     Export(controls);
 }
 

@@ -3,11 +3,13 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "addresses/address_list.h"
 #include "forms/secondary_windows.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
+#include "platform/file_identity.h"
 #include "platform/message_box.h"
 #include "platform/special_folder.h"
 
@@ -63,6 +65,7 @@ private:
     AddressList &list_;
     Form1Controls c_;
     CommandServices services_;
+    std::vector<FileIdentity> cacheFilesRead_;  // what Export never writes into
 };
 
 // The About box's text.

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
+#include "platform/file_identity.h"
 #include "platform/file_path.h"
 
 namespace ravelo {
@@ -16,7 +18,8 @@ namespace ravelo {
 // if they cannot all be written. A failure leaves no file that was not there before.
 //
 // Writes nothing, and returns false, when the target is not a regular file (a folder, a device,
-// a FIFO) or is the same file as `keepOut`.
-bool appendWhole(const FilePath &target, std::string_view bytes, const FilePath &keepOut = {});
+// a FIFO) or is one of the files in `keepOut`, by any of its names.
+bool appendWhole(const FilePath &target, std::string_view bytes,
+                 const std::vector<FileIdentity> &keepOut = {});
 
 }  // namespace ravelo

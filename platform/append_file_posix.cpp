@@ -3,14 +3,17 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "platform/append_file.h"
+#include "platform/file_identity.h"
 
 namespace ravelo {
 namespace {
@@ -51,10 +54,10 @@ bool readAll(const fs::path &path, std::string &out) {
     return n == 0;
 }
 
-bool sameFile(const struct stat &file, const fs::path &other) {
-    struct stat status {};
-    return !other.empty() && ::stat(other.c_str(), &status) == 0 && status.st_dev == file.st_dev &&
-           status.st_ino == file.st_ino;
+bool isKeptOut(const struct stat &file, const std::vector<FileIdentity> &keepOut) {
+    return isAmong(
+        {static_cast<std::uint64_t>(file.st_dev), static_cast<std::uint64_t>(file.st_ino)},
+        keepOut);
 }
 
 // The permissions that a new file gets: everyone may read and write, less the process's mask.
@@ -76,14 +79,14 @@ void syncFolder(const fs::path &folder) {
 // Where no new file can be made beside the target: the bytes go to its end, and what did get
 // written is cut off again on a failure.
 bool appendInPlace(const fs::path &file, std::string_view bytes, bool existed,
-                   const fs::path &keepOut) {
+                   const std::vector<FileIdentity> &keepOut) {
     const int fd =
         ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;
     }
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || sameFile(status, keepOut)) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || isKeptOut(status, keepOut)) {
         ::close(fd);
         return false;
     }
@@ -103,9 +106,9 @@ bool appendInPlace(const fs::path &file, std::string_view bytes, bool existed,
 
 }  // namespace
 
-bool appendWhole(const FilePath &targetName, std::string_view bytes, const FilePath &keepOutName) {
+bool appendWhole(const FilePath &targetName, std::string_view bytes,
+                 const std::vector<FileIdentity> &keepOut) {
     const fs::path target(targetName);
-    const fs::path keepOut(keepOutName);
     if (target.empty()) {
         return false;
     }
@@ -119,7 +122,7 @@ bool appendWhole(const FilePath &targetName, std::string_view bytes, const FileP
     if (!exists && errno != ENOENT) {
         return false;
     }
-    if (exists && (!S_ISREG(status.st_mode) || sameFile(status, keepOut) ||
+    if (exists && (!S_ISREG(status.st_mode) || isKeptOut(status, keepOut) ||
                    ::access(file.c_str(), W_OK) != 0)) {
         return false;  // a file that may not be written is not replaced either
     }

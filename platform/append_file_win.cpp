@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/append_file.h"
+#include "platform/file_identity.h"
 
 namespace ravelo {
 namespace {
@@ -67,24 +70,9 @@ FilePath fullPath(const FilePath &path) {
     return full;
 }
 
-// Two names of one file, by any path: the same volume and the same file index.
-bool sameFile(const FilePath &file, const FilePath &other) {
-    if (other.empty()) {
-        return false;
-    }
-    BY_HANDLE_FILE_INFORMATION ids[2]{};
-    const wchar_t *names[2] = {file.c_str(), other.c_str()};
-    for (int i = 0; i < 2; ++i) {
-        Handle handle(CreateFileW(names[i], 0,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-        if (!handle.valid() || !GetFileInformationByHandle(handle.get(), &ids[i])) {
-            return false;
-        }
-    }
-    return ids[0].dwVolumeSerialNumber == ids[1].dwVolumeSerialNumber &&
-           ids[0].nFileIndexHigh == ids[1].nFileIndexHigh &&
-           ids[0].nFileIndexLow == ids[1].nFileIndexLow;
+bool isKeptOut(const FilePath &file, const std::vector<FileIdentity> &keepOut) {
+    const std::optional<FileIdentity> identity = identityOf(file);
+    return identity && isAmong(*identity, keepOut);
 }
 
 // Where no new file can be made beside the target: the bytes go to its end, and what did get
@@ -113,7 +101,8 @@ bool appendInPlace(const FilePath &file, std::string_view bytes, bool existed) {
 
 }  // namespace
 
-bool appendWhole(const FilePath &target, std::string_view bytes, const FilePath &keepOut) {
+bool appendWhole(const FilePath &target, std::string_view bytes,
+                 const std::vector<FileIdentity> &keepOut) {
     if (target.empty()) {
         return false;
     }
@@ -123,7 +112,7 @@ bool appendWhole(const FilePath &target, std::string_view bytes, const FilePath 
     }
     struct _stat64 status {};
     const bool exists = _wstat64(file.c_str(), &status) == 0;
-    if (exists && ((status.st_mode & _S_IFMT) != _S_IFREG || sameFile(file, keepOut))) {
+    if (exists && ((status.st_mode & _S_IFMT) != _S_IFREG || isKeptOut(file, keepOut))) {
         return false;
     }
     const DWORD attributes = exists ? GetFileAttributesW(file.c_str()) : FILE_ATTRIBUTE_NORMAL;

@@ -79,6 +79,11 @@ void Browse(BrowseControls &c) {
         setButtonsEnabled(c, true);
         return;
     }
+    if (const std::optional<FileIdentity> read = identityOf(*path)) {
+        if (!isAmong(*read, c.cacheFilesRead)) {
+            c.cacheFilesRead.push_back(*read);
+        }
+    }
     const int added = scanInto(*file, *path, c);
     file.reset();
     setButtonsEnabled(c, true);

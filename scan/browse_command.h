@@ -1,10 +1,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "addresses/address_list.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
+#include "platform/file_identity.h"
 #include "platform/special_folder.h"
 
 namespace ravelo {
@@ -22,6 +24,7 @@ struct BrowseControls {
     Pauser &pauser;
     FileChooser &chooser;
     const SpecialFolderRequest &specialFolder;
+    std::vector<FileIdentity> &cacheFilesRead;  // every cache file read since the start
 };
 
 // Lets the user choose a cache file and appends the addresses found in it to the list, at most

@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace ravelo::testing {
 
@@ -38,7 +39,8 @@ struct ExportFixture : ::testing::Test {
     FakePauser pauser{log};
     FakeMessageBoxes messages;
     FakeTextBox cachePath{"C:\\Documents and Settings\\ann\\Outlook.NK2"};
-    ExportControls controls{list, status, exportPath, cachePath, pauser, messages};
+    std::vector<FileIdentity> cacheFilesRead;
+    ExportControls controls{list, status, exportPath, cachePath, pauser, messages, cacheFilesRead};
     TempDir dir;
 
     void fill(std::initializer_list<const char *> entries) {

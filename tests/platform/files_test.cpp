@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/append_file.h"
 #include "platform/byte_file.h"
 #include "platform/code_page.h"
+#include "platform/file_identity.h"
 #include "platform/start_folder.h"
 #include "support/temp_dir.h"
 
@@ -66,11 +68,16 @@ TEST(AppendWhole, NeverWritesIntoTheFileToKeepOutByAnyOfItsNames) {
     std::replace(slashes.begin(), slashes.end(), '\\', '/');
     names.push_back(slashes);
 #endif
+    const std::optional<FileIdentity> identity = identityOf(cache);
+    ASSERT_TRUE(identity);
+    const std::vector<FileIdentity> keepOut = {{}, *identity};
     for (const std::string &name : names) {
-        EXPECT_FALSE(appendWhole(std::filesystem::path(name), "more", cache)) << name;
+        EXPECT_EQ(identityOf(std::filesystem::path(name)), identity) << name;
+        EXPECT_FALSE(appendWhole(std::filesystem::path(name), "more", keepOut)) << name;
     }
     EXPECT_EQ(readAll(cache), kept);
-    EXPECT_TRUE(appendWhole(std::filesystem::path(dir.file("other.csv")), "more", cache));
+    EXPECT_TRUE(appendWhole(std::filesystem::path(dir.file("other.csv")), "more", keepOut));
+    EXPECT_EQ(identityOf(std::filesystem::path(dir.file("missing.csv"))), std::nullopt);
 }
 
 TEST(StartFolder, NearestExistingFolderOfAPathWithEitherSeparator) {

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/append_file.h"
+#include "platform/file_identity.h"
 #include "support/temp_dir.h"
 
 using namespace ravelo;
@@ -53,4 +55,45 @@ TEST(AppendWholeOnWindows, AHiddenFileStaysHiddenAndKeepsItsOtherStreams) {
         EXPECT_EQ(readAll(std::filesystem::path(stream)), "a note");
     }
     SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A drive letter of its own for a folder, as `subst` makes one; removed again afterwards.
+class SubstitutedDrive {
+public:
+    explicit SubstitutedDrive(const std::filesystem::path &folder) {
+        const DWORD used = GetLogicalDrives();
+        for (wchar_t letter = L'Z'; letter >= L'D'; --letter) {
+            if ((used & (1u << (letter - L'A'))) == 0) {
+                const wchar_t name[] = {letter, L':', L'\0'};
+                if (DefineDosDeviceW(0, name, folder.c_str())) {
+                    drive_ = name;
+                }
+                break;
+            }
+        }
+    }
+    ~SubstitutedDrive() {
+        if (!drive_.empty()) {
+            DefineDosDeviceW(DDD_REMOVE_DEFINITION, drive_.c_str(), nullptr);
+        }
+    }
+    const std::wstring &drive() const { return drive_; }
+
+private:
+    std::wstring drive_;
+};
+
+TEST(AppendWholeOnWindows, TheCacheFileIsKeptOutThroughAnotherDriveLetter) {
+    TempDir dir;
+    const std::filesystem::path cache = dir.write("Outlook.NK2", "xSMTP:a@x\3");
+    const SubstitutedDrive substituted(std::filesystem::path(dir.file("")));
+    const std::wstring throughTheDrive = substituted.drive() + L"\\Outlook.NK2";
+    if (GetFileAttributesW(throughTheDrive.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        GTEST_SKIP() << "no drive letter leads to a folder here (Wine makes none)";
+    }
+    const std::optional<FileIdentity> identity = identityOf(cache);
+    ASSERT_TRUE(identity);
+    EXPECT_EQ(identityOf(throughTheDrive), identity);
+    EXPECT_FALSE(appendWhole(throughTheDrive, "more", {*identity}));
+    EXPECT_EQ(readAll(cache), "xSMTP:a@x\3");
 }

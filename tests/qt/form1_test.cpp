@@ -246,6 +246,24 @@ TEST_F(Form1Fixture, AnExportThatCannotBeWrittenSaysSoInRed) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
 }
 
+TEST_F(Form1Fixture, TheCacheFileReadIsNeverExportedIntoWhateverTheBoxSaysNow) {
+    fill({"a@x"});
+    const std::string cache = dir.file("cache.NK2");
+    const std::string before = readAll(cache);
+    showActive();
+    auto typeOver = [](QLineEdit *box, const QString &text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    };
+    typeOver(child<QLineEdit>("Text2"), QString::fromStdString(dir.file("elsewhere.NK2")));
+    typeOver(child<QLineEdit>("Text1"), QString::fromStdString(dir.file("sub/../cache.NK2")));
+    std::filesystem::create_directories(dir.file("sub"));
+    press("Command2");
+    EXPECT_EQ(text("Label7"), prefixed(69, "Could not write the file! File NOT exported."));
+    EXPECT_EQ(readAll(cache), before);
+}
+
 TEST_F(Form1Fixture, ButtonsHaveTheirAccessKeys) {
     const std::pair<const char *, Qt::Key> keys[] = {
         {"Command1", Qt::Key_B}, {"add", Qt::Key_A},      {"delete", Qt::Key_R},

@@ -52,8 +52,9 @@ struct BrowseFixture : ::testing::Test {
         std::strcpy(buffer.data(), "C:\\Roaming");
         return true;
     };
+    std::vector<FileIdentity> cacheFilesRead;
     BrowseControls controls{browse, exportButton, status,  countLabel, cachePath,
-                            list,   pauser,       chooser, folder};
+                            list,   pauser,       chooser, folder,     cacheFilesRead};
     TempDir dir;
 
     // Runs Browse on a file with these bytes and returns the log without the label5 lines.
