@@ -70,6 +70,14 @@ FilePath fullPath(const FilePath &path) {
     return full;
 }
 
+// Wine's ReplaceFileW moves the old file aside before it moves the new one in, so a kill between
+// the two would lose the file; there a rename over it, which Wine makes whole, replaces it.
+bool replacingCanLoseTheFile() {
+    static const bool wine =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 bool isKeptOut(const FilePath &file, const std::vector<FileIdentity> &keepOut) {
     const std::optional<FileIdentity> identity = identityOf(file);
     return identity && isAmong(*identity, keepOut);
@@ -158,6 +166,9 @@ bool appendWhole(const FilePath &target, std::string_view bytes,
     }
     if (done && !exists) {
         done = MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_WRITE_THROUGH);
+    } else if (done && replacingCanLoseTheFile()) {
+        done = MoveFileExW(temporary.c_str(), file.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     } else if (done) {
         // The new content takes over what Windows keeps on the file: its attributes, security,
         // creation time and other streams.

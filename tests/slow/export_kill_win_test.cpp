@@ -1,0 +1,83 @@
+// An export ended by TerminateProcess at any moment leaves the contact file either as it was or
+// with the whole export added. A second process, ravelo_export_child.exe beside this one, does
+// the export; this one ends it 100 times.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "support/full_export.h"
+#include "support/temp_dir.h"
+
+using namespace ravelo::testing;
+
+namespace {
+
+std::filesystem::path besideThisProgram(const wchar_t *name) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return std::filesystem::path(self).parent_path() / name;
+}
+
+// Starts the exporting process; its handle, or null.
+HANDLE startExport(const std::filesystem::path &child, const std::filesystem::path &file) {
+    std::wstring command = L"\"" + child.wstring() + L"\" \"" + file.wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(child.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return nullptr;
+    }
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+}  // namespace
+
+TEST(ExportKillOnWindows, AnExportEndedAtAnyMomentLeavesTheFileWholeOrAsItWas) {
+    const std::filesystem::path child = besideThisProgram(L"ravelo_export_child.exe");
+    const std::string added = fullExportText();
+    const std::string before = "an earlier export\r\n";
+    TempDir dir;
+    const std::filesystem::path path = dir.file("contacts.csv");
+
+    dir.write("contacts.csv", before);
+    const auto start = std::chrono::steady_clock::now();
+    HANDLE whole = startExport(child, path);
+    ASSERT_NE(whole, nullptr) << "cannot start " << child.string();
+    WaitForSingleObject(whole, INFINITE);
+    CloseHandle(whole);
+    const auto oneExport = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(readAll(path), before + added);
+
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<long> moment(
+        0, std::chrono::duration_cast<std::chrono::milliseconds>(oneExport).count() * 5 / 4);
+    int wholeExports = 0;
+    int untouched = 0;
+    for (int kill = 0; kill < 100; ++kill) {
+        dir.write("contacts.csv", before);
+        HANDLE process = startExport(child, path);
+        ASSERT_NE(process, nullptr);
+        Sleep(static_cast<DWORD>(moment(random)));
+        TerminateProcess(process, 9);
+        WaitForSingleObject(process, INFINITE);
+        CloseHandle(process);
+        const std::string after = readAll(path);
+        if (after == before) {
+            ++untouched;
+        } else {
+            ASSERT_EQ(after.size(), before.size() + added.size()) << "kill " << kill;
+            ASSERT_EQ(after, before + added) << "kill " << kill;
+            ++wholeExports;
+        }
+    }
+    std::printf("100 kills: %d left the file as it was, %d with the whole export\n", untouched,
+                wholeExports);
+}
