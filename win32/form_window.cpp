@@ -263,20 +263,34 @@ void FormWindow::setBackColor(HWND label, Rgb color) {
 
 void FormWindow::createControls() {
     // Windows stacks new controls below the earlier ones and moves the focus down the stack:
-    // the controls that take the focus first, in tab order, then the labels, the last one first.
+    // the controls that take the focus come in tab order, each right after its heading, which
+    // is where a screen reader looks for its name; then the other labels, the last one first.
     std::vector<const ControlLayout *> order;
+    std::vector<const ControlLayout *> focusable;
     for (const ControlLayout &row : layout_.controls) {
         if (row.takesFocus()) {
-            order.push_back(&row);
+            focusable.push_back(&row);
         }
     }
-    std::ranges::stable_sort(order, {}, &ControlLayout::tabIndex);
+    std::ranges::stable_sort(focusable, {}, &ControlLayout::tabIndex);
+    for (const ControlLayout *row : focusable) {
+        if (const ControlLayout *heading = headingOf(*row)) {
+            order.push_back(heading);
+        }
+        order.push_back(row);
+    }
     for (auto row = layout_.controls.rbegin(); row != layout_.controls.rend(); ++row) {
-        if (!row->takesFocus()) {
+        if (!row->takesFocus() && std::ranges::find(order, &*row) == order.end()) {
             order.push_back(&*row);
         }
     }
     for (const ControlLayout *row : order) {
+        if (row->takesFocus() && headingOf(*row) == nullptr && !row->accessibleName.empty()) {
+            // No label names this control on screen; a hidden one names it for screen readers.
+            CreateWindowExW(0, L"STATIC", toWide(row->accessibleName).c_str(),
+                            WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, hwnd_, nullptr, instance(),
+                            nullptr);
+        }
         const ControlClass kind = classOf(*row);
         const auto id = static_cast<INT_PTR>(kFirstControlId + (row - layout_.controls.data()));
         Control control{row};
@@ -291,6 +305,50 @@ void FormWindow::createControls() {
             SendMessageW(control.hwnd, EM_SETLIMITTEXT, 0, 0);  // as long as the system allows
         }
         controls_.push_back(control);
+    }
+}
+
+// The label that shows a control's accessible name, or null.
+const ControlLayout *FormWindow::headingOf(const ControlLayout &row) const {
+    if (row.accessibleName.empty()) {
+        return nullptr;
+    }
+    for (const ControlLayout &label : layout_.controls) {
+        if (!label.takesFocus() && label.caption == row.accessibleName) {
+            return &label;
+        }
+    }
+    return nullptr;
+}
+
+// A heading stacked over a control that it overlaps must not hide it: the label's window keeps
+// out the parts of the controls that take the focus, which lie over every label.
+void FormWindow::clipLabels() {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i].row->takesFocus()) {
+            continue;
+        }
+        RECT label{};
+        GetWindowRect(controls_[i].hwnd, &label);
+        HRGN shown = CreateRectRgn(0, 0, label.right - label.left, label.bottom - label.top);
+        bool clipped = false;
+        for (std::size_t j = i + 1; j < controls_.size(); ++j) {
+            RECT other{}, overlap{};
+            GetWindowRect(controls_[j].hwnd, &other);
+            if (controls_[j].row->takesFocus() && IntersectRect(&overlap, &label, &other)) {
+                OffsetRect(&overlap, -label.left, -label.top);
+                HRGN covered = CreateRectRgnIndirect(&overlap);
+                CombineRgn(shown, shown, covered, RGN_DIFF);
+                DeleteObject(covered);
+                clipped = true;
+            }
+        }
+        if (clipped) {
+            SetWindowRgn(controls_[i].hwnd, shown, FALSE);  // the window owns the region now
+        } else {
+            SetWindowRgn(controls_[i].hwnd, nullptr, FALSE);
+            DeleteObject(shown);
+        }
     }
 }
 
@@ -358,6 +416,7 @@ void FormWindow::place(int dpi) {
                 LoadImageW(instance(), toWide(row.icon).c_str(), IMAGE_ICON, side, side, 0));
         }
     }
+    clipLabels();
     fitClientArea();
 }
 

@@ -63,6 +63,8 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
+    const ControlLayout *headingOf(const ControlLayout &row) const;
+    void clipLabels();
     void createMenus();
     void place(int dpi);
     void fitClientArea();

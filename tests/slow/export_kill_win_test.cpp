@@ -24,18 +24,23 @@ std::filesystem::path besideThisProgram(const wchar_t *name) {
     return std::filesystem::path(self).parent_path() / name;
 }
 
-// Starts the exporting process; its handle, or null.
+// Starts the exporting process; its handle, or null. Wine now and then refuses a start right
+// after a process was ended, so it is tried a few times.
 HANDLE startExport(const std::filesystem::path &child, const std::filesystem::path &file) {
     std::wstring command = L"\"" + child.wstring() + L"\" \"" + file.wstring() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(child.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return nullptr;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (CreateProcessW(child.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           nullptr, &startup, &process)) {
+            CloseHandle(process.hThread);
+            return process.hProcess;
+        }
+        std::printf("could not start the export (error %lu); again\n", GetLastError());
+        Sleep(100);
     }
-    CloseHandle(process.hThread);
-    return process.hProcess;
+    return nullptr;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "forms/form1_commands.h"
 #include "win32/form1_fixture.h"
 
+#include <oleacc.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -167,6 +169,41 @@ TEST_F(Win32Form1, ShortcutsWinOverTheTextBoxesOfTheMainWindowOnly) {
     EXPECT_EQ(endings, 1) << "Ctrl+X in the add window cuts";
     EXPECT_EQ(textOf(controlOf(form->form2Window(), "Text1")), "");
     EXPECT_EQ(form->form3Window(), nullptr) << "F1 belongs to the main window";
+}
+
+// The name that a screen reader reads for a control, through MSAA.
+std::wstring accessibleName(HWND control) {
+    // MinGW's oleacc library carries another interface's id under this name.
+    constexpr IID kIAccessible = {
+        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible *object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
+                                          reinterpret_cast<void **>(&object)))) {
+        return L"(no object)";
+    }
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT result = object->get_accName(self, &name);
+    std::wstring text = SUCCEEDED(result) && name != nullptr ? std::wstring(name) : L"(none)";
+    SysFreeString(name);
+    object->Release();
+    return text;
+}
+
+TEST_F(Win32Form1, AScreenReaderNamesEveryControlByTheTextBeforeIt) {
+    EXPECT_EQ(accessibleName(control("Text2")), L"Locate NK2 file");
+    EXPECT_EQ(accessibleName(control("Text3")), L"Address Clipboard");
+    EXPECT_EQ(accessibleName(control("Text1")), L"Export list to CSV file:");
+    EXPECT_EQ(accessibleName(control("Command1")), L"Browse");
+    // Windows names a list box after the label before it too; Wine names none.
+    EXPECT_EQ(GetWindow(control("List1"), GW_HWNDPREV), control("Label8"));
+    pressKey('A', {VK_MENU});
+    ASSERT_TRUE(
+        waitFor([&] { return form->form2Window() && IsWindowVisible(form->form2Window()); }));
+    EXPECT_EQ(accessibleName(controlOf(form->form2Window(), "Text1")), L"Add e-mail address");
 }
 
 TEST_F(Win32Form1, AddNameAddsTheTypedTextAndTheCloseBoxDestroysTheWindow) {
