@@ -6,6 +6,7 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -99,6 +100,22 @@ TEST_F(Win32Form1, AnExportThatCannotBeWrittenSaysSoInRed) {
               (std::vector<COLORREF>{RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 0, 255)}));
     EXPECT_EQ(text("Label7"), failure);
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+}
+
+TEST_F(Win32Form1, TheCacheFileReadIsNeverExportedIntoWhateverTheBoxSaysNow) {
+    fill({"a@x"});
+    const std::filesystem::path cache = dir / "cache.NK2";
+    const std::string before = readFile(cache);
+    typeOver(control("Text2"), (dir / L"elsewhere.NK2").wstring());
+    // The same file by another name: other letter case and forward slashes.
+    std::wstring other = (dir / L"CACHE.nk2").wstring();
+    std::replace(other.begin(), other.end(), L'\\', L'/');
+    typeOver(control("Text1"), other);
+    DialogAnswer answer("Confirm file export?", [](HWND box) { click(GetDlgItem(box, IDYES)); });
+    click(control("Command2"));
+    const std::string failure = prefixed(69, "Could not write the file! File NOT exported.");
+    ASSERT_TRUE(waitFor([&] { return text("Label7") == failure; }, 15000)) << text("Label7");
+    EXPECT_EQ(readFile(cache), before);
 }
 
 TEST_F(Win32Form1, ACancelledDialogLeavesEverythingAsItWas) {
