@@ -47,8 +47,6 @@ void Export(ExportControls &c) {
                          statusText(52, "Detected user aborted file export! File NOT exported."));
         return;
     }
-    // A failure is said out loud: a quiet one (on Windows, the default path in the root of C:
-    // fails for nearly everyone) would leave the user believing the list saved.
     // The cache files are kept out by what they are, not by name: the one the box names, and
     // every one read, whatever the box says now.
     std::vector<FileIdentity> keepOut = c.cacheFilesRead;
@@ -56,6 +54,8 @@ void Export(ExportControls &c) {
         keepOut.push_back(*shown);
     }
     if (!appendWhole(trimSpaces(c.exportPath.path()), contactFileText(c.list), keepOut)) {
+        // Said out loud: a quiet failure (on Windows, the default path in the root of C: fails
+        // for nearly everyone) would leave the user believing the list saved.
         flashNotExported(c, statusText(69, "Could not write the file! File NOT exported."));
         return;
     }

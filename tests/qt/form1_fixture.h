@@ -94,6 +94,13 @@ struct Form1Fixture : ::testing::Test {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
                           view->visualRect(index).center());
     }
+    // Selects a text box's text and types over it with the keyboard.
+    void typeOver(const char *name, const QString &text) {
+        auto *box = child<QLineEdit>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
     // A click with the mouse in the middle of a button.
     void press(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton); }
     void press(const char *name) { press(child(name)); }

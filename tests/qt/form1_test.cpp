@@ -231,10 +231,7 @@ TEST_F(Form1Fixture, ExportWritesTheListToThePathInTheBox) {
 TEST_F(Form1Fixture, AnExportThatCannotBeWrittenSaysSoInRed) {
     fill({"a@x"});
     showActive();
-    auto *box = child<QLineEdit>("Text1");
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, QString::fromStdString(dir.file("missing/contacts.csv")));
+    typeOver("Text1", QString::fromStdString(dir.file("missing/contacts.csv")));
     QColor duringTheFlash;
     pauser.duringCall = pauser.calls + 2;  // the eight seconds
     pauser.during = [&] { duringTheFlash = child("Label7")->palette().color(QPalette::Window); };
@@ -251,14 +248,9 @@ TEST_F(Form1Fixture, TheCacheFileReadIsNeverExportedIntoWhateverTheBoxSaysNow) {
     const std::string cache = dir.file("cache.NK2");
     const std::string before = readAll(cache);
     showActive();
-    auto typeOver = [](QLineEdit *box, const QString &text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    };
-    typeOver(child<QLineEdit>("Text2"), QString::fromStdString(dir.file("elsewhere.NK2")));
-    typeOver(child<QLineEdit>("Text1"), QString::fromStdString(dir.file("sub/../cache.NK2")));
     std::filesystem::create_directories(dir.file("sub"));
+    typeOver("Text2", QString::fromStdString(dir.file("elsewhere.NK2")));
+    typeOver("Text1", QString::fromStdString(dir.file("sub/../cache.NK2")));
     press("Command2");
     EXPECT_EQ(text("Label7"), prefixed(69, "Could not write the file! File NOT exported."));
     EXPECT_EQ(readAll(cache), before);

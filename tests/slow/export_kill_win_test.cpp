@@ -12,6 +12,7 @@
 #include <string>
 
 #include "support/full_export.h"
+#include "support/kill_outcomes.h"
 #include "support/temp_dir.h"
 
 using namespace ravelo::testing;
@@ -47,8 +48,9 @@ HANDLE startExport(const std::filesystem::path &child, const std::filesystem::pa
 
 TEST(ExportKillOnWindows, AnExportEndedAtAnyMomentLeavesTheFileWholeOrAsItWas) {
     const std::filesystem::path child = besideThisProgram(L"ravelo_export_child.exe");
-    const std::string added = fullExportText();
-    const std::string before = "an earlier export\r\n";
+    KillOutcomes outcomes{.before = "an earlier export\r\n", .added = fullExportText()};
+    const std::string &before = outcomes.before;
+    const std::string &added = outcomes.added;
     TempDir dir;
     const std::filesystem::path path = dir.file("contacts.csv");
 
@@ -64,8 +66,6 @@ TEST(ExportKillOnWindows, AnExportEndedAtAnyMomentLeavesTheFileWholeOrAsItWas) {
     std::mt19937 random(20261208);
     std::uniform_int_distribution<long> moment(
         0, std::chrono::duration_cast<std::chrono::milliseconds>(oneExport).count() * 5 / 4);
-    int wholeExports = 0;
-    int untouched = 0;
     for (int kill = 0; kill < 100; ++kill) {
         dir.write("contacts.csv", before);
         HANDLE process = startExport(child, path);
@@ -74,15 +74,8 @@ TEST(ExportKillOnWindows, AnExportEndedAtAnyMomentLeavesTheFileWholeOrAsItWas) {
         TerminateProcess(process, 9);
         WaitForSingleObject(process, INFINITE);
         CloseHandle(process);
-        const std::string after = readAll(path);
-        if (after == before) {
-            ++untouched;
-        } else {
-            ASSERT_EQ(after.size(), before.size() + added.size()) << "kill " << kill;
-            ASSERT_EQ(after, before + added) << "kill " << kill;
-            ++wholeExports;
-        }
+        ASSERT_TRUE(outcomes.record(readAll(path))) << "kill " << kill;
     }
-    std::printf("100 kills: %d left the file as it was, %d with the whole export\n", untouched,
-                wholeExports);
+    std::printf("100 kills: %d left the file as it was, %d with the whole export\n",
+                outcomes.untouched, outcomes.whole);
 }
