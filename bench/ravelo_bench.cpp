@@ -34,8 +34,10 @@
 #include <vector>
 
 #include "export/contact_csv.h"
+#include "forms/event_pauser.h"
 #include "platform/append_file.h"
 #include "platform/byte_file.h"
+#include "platform/clock.h"
 #include "qt/event_loop_pauser.h"
 #include "scan/address_scanner.h"
 
@@ -357,7 +359,7 @@ double peakMemoryOfOneLongEntry() {
 
 double pauseCpuPerWall() {
     ravelo::MonotonicClock clock;
-    ravelo::EventLoopPauser pauser(clock);
+    ravelo::EventPauser pauser(clock, ravelo::handleQtEvents);
     timespec cpuStart{}, cpuEnd{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpuStart);
     const double wallStart = clock.seconds();

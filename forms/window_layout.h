@@ -31,6 +31,7 @@ struct FontSpec {
     double points = 0;
     bool bold = false;
     bool underline = false;
+    int letterSpacing = 100;  // percent of the face's own
 };
 
 enum class Paint {
@@ -59,14 +60,6 @@ struct ControlLayout {
 // larger one.
 constexpr int pictureButtonIconSize(const ControlLayout &row) {
     return twipsToPixels(row.height) > 60 ? 32 : 24;
-}
-
-// The face that stands in for one the system lacks: Arial, whose heavy cut imitates Arial
-// Black in bold.
-constexpr FontSpec standInFor(FontSpec font) {
-    font.bold = font.bold || font.face == "Arial Black";
-    font.face = "Arial";
-    return font;
 }
 
 enum class Shortcut { kNone, kCtrlX, kCtrlD, kF1 };

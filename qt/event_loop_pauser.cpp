@@ -3,24 +3,18 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
-#include <algorithm>
-#include <cmath>
 
 namespace ravelo {
 
-void EventLoopPauser::Pause(float seconds) {
-    if (!(seconds > 0.0f)) {
-        return;
+bool handleQtEvents(std::chrono::milliseconds wait) {
+    if (wait.count() <= 0) {
+        QCoreApplication::processEvents();
+        return true;
     }
-    const auto start = static_cast<float>(clock_.seconds());
-    QCoreApplication::processEvents();
-    while (!waitOver(start, clock_.seconds(), seconds)) {
-        const double left = static_cast<double>(seconds) - (clock_.seconds() - start);
-        QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(std::ceil(std::max(left, 0.0) * 1000.0)),
-                           Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    QEventLoop loop;
+    QTimer::singleShot(wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+    return true;
 }
 
 }  // namespace ravelo

@@ -1,19 +1,11 @@
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/controls.h"
+#include <chrono>
 
 namespace ravelo {
 
-// Waits in the toolkit's event loop: window events are handled as they arrive, and while none
-// arrives the process sleeps.
-class EventLoopPauser final : public Pauser {
-public:
-    explicit EventLoopPauser(const Clock &clock) : clock_(clock) {}
-    void Pause(float seconds) override;
-
-private:
-    const Clock &clock_;
-};
+// Handles Qt's events for a pause: waits at most `wait` in a local event loop, handling events
+// as they arrive while the process sleeps, or, for no wait, handles the events already queued.
+bool handleQtEvents(std::chrono::milliseconds wait);
 
 }  // namespace ravelo

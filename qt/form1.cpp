@@ -14,6 +14,7 @@
 #include "platform/end_program.h"
 #include "qt/address_list_model.h"
 #include "qt/dialogs.h"
+#include "forms/event_pauser.h"
 #include "qt/event_loop_pauser.h"
 #include "qt/list_box_view.h"
 #include "qt/shortcut_scope.h"
@@ -40,7 +41,7 @@ Form1::Form1(Form1Services services)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint) {
     if (services.pauser == nullptr) {
-        ownPauser_ = std::make_unique<EventLoopPauser>(clock_);
+        ownPauser_ = std::make_unique<EventPauser>(clock_, handleQtEvents);
         services.pauser = ownPauser_.get();
     }
     if (services.chooser == nullptr) {

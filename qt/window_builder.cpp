@@ -14,11 +14,11 @@
 #include <QRect>
 #include <QSize>
 #include <QToolButton>
-#include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include "forms/layout_rules.h"
 #include "qt/list_box_view.h"
 #include "qt/text_codec.h"
 #include "qt/widget_controls.h"
@@ -48,8 +48,8 @@ void applyFont(QWidget *widget, const ControlLayout &row) {
 QWidget *addLabel(QWidget *client, const ControlLayout &row) {
     QLabel *label = ravelo::addLabel(client, text(row.name), text(row.caption), place(row));
     applyFont(label, row);
-    if (row.left < 0) {
-        label->setIndent(-twipsToPixels(row.left));  // the first letter stays inside the window
+    if (const int indent = labelIndent(row); indent > 0) {
+        label->setIndent(indent);
     }
     if (row.textColor) {
         setTextColor(label, *row.textColor);
@@ -153,17 +153,13 @@ void buildWindow(QWidget *window, QWidget *client, const WindowLayout &layout) {
         client->setAutoFillBackground(true);
     }
 
-    std::vector<const ControlLayout *> focusOrder;
     for (const ControlLayout &row : layout.controls) {
-        if (row.takesFocus()) {
-            focusOrder.push_back(&row);
-        } else {
+        if (!row.takesFocus()) {
             addControl(client, row);
         }
     }
-    std::ranges::sort(focusOrder, {}, &ControlLayout::tabIndex);
     QWidget *previous = nullptr;
-    for (const ControlLayout *row : focusOrder) {
+    for (const ControlLayout *row : focusOrder(layout)) {
         QWidget *widget = addControl(client, *row);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, widget);

@@ -4,32 +4,26 @@
 #include <QLabel>
 #include <QStringList>
 
+#include "forms/layout_rules.h"
 #include "qt/space_wrapped_label.h"
+#include "qt/text_codec.h"
 
 namespace ravelo {
 
-QFont windowFont(const QString &face, qreal points, bool bold, bool underline) {
+QFont windowFont(FontSpec spec) {
+    if (!QFontDatabase::hasFamily(toQString(spec.face))) {
+        spec = standInFor(spec);
+    }
     QFont font;
-    // Arial's metric twin stands in for the Arial faces; Arial Black's heavy strokes are
-    // imitated by its bold weight. Arial Rounded MT Bold keeps the regular weight, so that every
-    // status text still fits the status line.
-    font.setFamilies(QStringList{face, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+    // Where even the stand-in is missing, Arial's metric twin takes its place, and DejaVu last.
+    font.setFamilies(QStringList{toQString(spec.face), QStringLiteral("Liberation Sans"),
                                  QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
-    const bool heavyFace = face == QLatin1String("Arial Black") && !QFontDatabase::hasFamily(face);
-    font.setBold(bold || heavyFace);
-    // MS Sans Serif sets a little narrower than Arial; closer letters keep its line breaks. The
-    // spacing is set on every font, so that no other face inherits it from its window.
-    const bool narrowFace =
-        face == QLatin1String("MS Sans Serif") && !QFontDatabase::hasFamily(face);
-    font.setLetterSpacing(QFont::PercentageSpacing, narrowFace ? 98 : 100);
-    font.setUnderline(underline);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    // Set on every font, so that no face inherits another's spacing from its window.
+    font.setLetterSpacing(QFont::PercentageSpacing, spec.letterSpacing);
     return font;
-}
-
-QFont windowFont(const FontSpec &font) {
-    return windowFont(QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size())),
-                      font.points, font.bold, font.underline);
 }
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, QRect place) {

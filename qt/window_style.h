@@ -23,9 +23,8 @@ inline QSize twipsSize(int width, int height) {
     return {twipsToPixels(width), twipsToPixels(height)};
 }
 
-// A face at a point size, falling back to the nearest face that is installed.
-QFont windowFont(const QString &face, qreal points, bool bold = false, bool underline = false);
-QFont windowFont(const FontSpec &font);
+// A face at a point size, or its stand-in where the system lacks it.
+QFont windowFont(FontSpec spec);
 
 // Text boxes take any length of text, as the edit boxes of Windows do.
 inline constexpr int kNoLengthLimit = std::numeric_limits<int>::max();

@@ -3,6 +3,7 @@
 #include "forms/window_layouts.h"
 #include "platform/end_program.h"
 #include "win32/dialogs_win32.h"
+#include "forms/event_pauser.h"
 #include "win32/message_loop.h"
 
 #include <string_view>
@@ -36,7 +37,7 @@ Form1::Form1(Form1Services services)
       export_(window_.control("Command2")),
       listBox_(window_.control("List1"), list_) {
     if (services.pauser == nullptr) {
-        ownPauser_ = std::make_unique<MessageLoopPauser>(clock_);
+        ownPauser_ = std::make_unique<EventPauser>(clock_, handleMessages);
         services.pauser = ownPauser_.get();
     }
     if (services.chooser == nullptr) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "forms/layout_rules.h"
 #include "forms/space_wrap.h"
 #include "win32/text_win32.h"
 
@@ -266,14 +267,7 @@ void FormWindow::createControls() {
     // the controls that take the focus come in tab order, each right after its heading, which
     // is where a screen reader looks for its name; then the other labels, the last one first.
     std::vector<const ControlLayout *> order;
-    std::vector<const ControlLayout *> focusable;
-    for (const ControlLayout &row : layout_.controls) {
-        if (row.takesFocus()) {
-            focusable.push_back(&row);
-        }
-    }
-    std::ranges::stable_sort(focusable, {}, &ControlLayout::tabIndex);
-    for (const ControlLayout *row : focusable) {
+    for (const ControlLayout *row : focusOrder(layout_)) {
         if (const ControlLayout *heading = headingOf(*row)) {
             order.push_back(heading);
         }
@@ -639,7 +633,7 @@ void FormWindow::drawItem(const DRAWITEMSTRUCT &item) const {
 RECT FormWindow::textArea(const Control &label) const {
     RECT area{};
     GetClientRect(label.hwnd, &area);
-    area.left += std::max(0, -twipsToPixels(label.row->left, dpi_));
+    area.left += labelIndent(*label.row, dpi_);
     return area;
 }
 

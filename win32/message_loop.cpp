@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cmath>
+#include <chrono>
 
 #include "win32/form_window.h"
 
@@ -39,22 +38,12 @@ int runMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-void MessageLoopPauser::Pause(float seconds) {
-    if (!(seconds > 0.0f)) {
-        return;
+bool handleMessages(std::chrono::milliseconds wait) {
+    if (wait.count() > 0) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(wait.count()), QS_ALLINPUT,
+                                    MWMO_INPUTAVAILABLE);
     }
-    const auto start = static_cast<float>(clock_.seconds());
-    if (!handlePendingMessages()) {
-        return;
-    }
-    while (!waitOver(start, clock_.seconds(), seconds)) {
-        const double left = static_cast<double>(seconds) - (clock_.seconds() - start);
-        const auto milliseconds = static_cast<DWORD>(std::ceil(std::max(left, 0.0) * 1000.0));
-        MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (!handlePendingMessages()) {
-            return;
-        }
-    }
+    return handlePendingMessages();
 }
 
 }  // namespace ravelo

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/controls.h"
+#include <chrono>
 
 namespace ravelo {
 
@@ -12,15 +11,9 @@ bool handlePendingMessages();
 // The program's main loop: until the program quits. Returns the exit status.
 int runMessageLoop();
 
-// Waits while window messages go on being handled (shortcuts and dialog keys included); while
-// none arrives the process sleeps.
-class MessageLoopPauser final : public Pauser {
-public:
-    explicit MessageLoopPauser(const Clock &clock) : clock_(clock) {}
-    void Pause(float seconds) override;
-
-private:
-    const Clock &clock_;
-};
+// Handles the window messages of a pause: waits at most `wait` for one to arrive, sleeping
+// meanwhile, then handles every message that is waiting (shortcuts and dialog keys included).
+// False when the program was asked to quit.
+bool handleMessages(std::chrono::milliseconds wait);
 
 }  // namespace ravelo

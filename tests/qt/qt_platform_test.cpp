@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "forms/event_pauser.h"
 #include "qt/event_loop_pauser.h"
 #include "qt/text_codec.h"
 
@@ -43,9 +44,9 @@ private:
 
 }  // namespace
 
-TEST(EventLoopPauser, HandlesEventsQueuedBeforeItAndWaitsItsTime) {
+TEST(EventPauser, HandlesEventsQueuedBeforeItAndWaitsItsTime) {
     CountingClock clock;
-    EventLoopPauser pauser(clock);
+    EventPauser pauser(clock, handleQtEvents);
     int handled = 0;
     QTimer::singleShot(0, [&] { ++handled; });
     QElapsedTimer elapsed;
@@ -56,9 +57,9 @@ TEST(EventLoopPauser, HandlesEventsQueuedBeforeItAndWaitsItsTime) {
     EXPECT_LT(elapsed.elapsed(), 1000);
 }
 
-TEST(EventLoopPauser, ZeroOrLessReturnsWithoutHandlingEvents) {
+TEST(EventPauser, ZeroOrLessReturnsWithoutHandlingEvents) {
     CountingClock clock;
-    EventLoopPauser pauser(clock);
+    EventPauser pauser(clock, handleQtEvents);
     int handled = 0;
     QTimer::singleShot(0, [&] { ++handled; });
     pauser.Pause(0.0f);
@@ -68,9 +69,9 @@ TEST(EventLoopPauser, ZeroOrLessReturnsWithoutHandlingEvents) {
     EXPECT_EQ(handled, 1);
 }
 
-TEST(EventLoopPauser, ACommandRunningInsideKeepsItWaitingUntilItEnds) {
+TEST(EventPauser, ACommandRunningInsideKeepsItWaitingUntilItEnds) {
     CountingClock clock;
-    EventLoopPauser pauser(clock);
+    EventPauser pauser(clock, handleQtEvents);
     bool innerDone = false;
     QTimer::singleShot(0, [&] {
         pauser.Pause(0.2f);  // a second command pausing longer than the first

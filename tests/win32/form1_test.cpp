@@ -1,7 +1,10 @@
 // The Windows program's main window driven by mouse and keyboard: a whole scan and export of a
 // cache file byte for byte, the list commands, the shortcuts and the secondary windows.
 #include "export/contact_csv.h"
+#include "forms/event_pauser.h"
 #include "forms/form1_commands.h"
+#include "platform/clock.h"
+#include "win32/message_loop.h"
 #include "win32/form1_fixture.h"
 
 #include <oleacc.h>
@@ -349,7 +352,7 @@ TEST_F(Win32Form1, APauseHandlesMessagesAndSleepsWhileItWaits) {
         return seconds(kernel) + seconds(user);
     };
     MonotonicClock clock;
-    MessageLoopPauser pauser(clock);
+    EventPauser pauser(clock, handleMessages);
     const double busyBefore = busySeconds();
     const double start = clock.seconds();
     pauser.Pause(0.5f);

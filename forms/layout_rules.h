@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+#include "forms/window_layout.h"
+
+// What both front ends decide alike when they build a window from its layout.
+namespace ravelo {
+
+// The controls that take the focus, in the order Tab visits them: by tab index, and rows of
+// one index in the order the layout lists them.
+std::vector<const ControlLayout *> focusOrder(const WindowLayout &layout);
+
+// The face that stands in for one the system lacks: Arial, whose heavy cut imitates Arial
+// Black in bold; MS Sans Serif, a little narrower than Arial, keeps its line breaks with
+// closer letters.
+FontSpec standInFor(FontSpec font);
+
+// How far a label that starts left of the client area indents its text, in pixels at `dpi`,
+// so that its first letter stays in sight; 0 for every other label.
+int labelIndent(const ControlLayout &row, int dotsPerInch = 96);
+
+}  // namespace ravelo
