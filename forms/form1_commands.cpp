@@ -109,25 +109,26 @@ void Form1Commands::About_Click() {
 
 namespace ravelo {
 
-Form1Click clickCommand(std::string_view window, std::string_view control) {
+Form1Click clickCommand(WindowName window, ControlName control) {
     struct Click {
-        std::string_view window, control;
+        WindowName window;
+        ControlName control;
         Form1Click command;
     };
     static constexpr Click kClicks[] = {
-        {"Form1", "Command1", &Form1Commands::Command1_Click},
-        {"Form1", "add", &Form1Commands::add_Click},
-        {"Form1", "delete", &Form1Commands::delete_Click},
-        {"Form1", "Command3", &Form1Commands::Command3_Click},
-        {"Form1", "Command2", &Form1Commands::Command2_Click},
-        {"Form1", "Open", &Form1Commands::Open_Click},
-        {"Form1", "Clear", &Form1Commands::Clear_Click},
-        {"Form1", "exit", &Form1Commands::exit_Click},
-        {"Form1", "Assistance", &Form1Commands::Assistance_Click},
-        {"Form1", "About", &Form1Commands::About_Click},
-        {"Form2", "Command2", &Form1Commands::Form2_Command2_Click},
-        {"Form2", "Command1", &Form1Commands::Form2_Command1_Click},
-        {"Form3", "Command2", &Form1Commands::Form3_Command2_Click},
+        {form1::window, form1::Command1, &Form1Commands::Command1_Click},
+        {form1::window, form1::add, &Form1Commands::add_Click},
+        {form1::window, form1::delete_, &Form1Commands::delete_Click},
+        {form1::window, form1::Command3, &Form1Commands::Command3_Click},
+        {form1::window, form1::Command2, &Form1Commands::Command2_Click},
+        {form1::window, form1::Open, &Form1Commands::Open_Click},
+        {form1::window, form1::Clear, &Form1Commands::Clear_Click},
+        {form1::window, form1::exit, &Form1Commands::exit_Click},
+        {form1::window, form1::Assistance, &Form1Commands::Assistance_Click},
+        {form1::window, form1::About, &Form1Commands::About_Click},
+        {form2::window, form2::Command2, &Form1Commands::Form2_Command2_Click},
+        {form2::window, form2::Command1, &Form1Commands::Form2_Command1_Click},
+        {form3::window, form3::Command2, &Form1Commands::Form3_Command2_Click},
     };
     for (const Click &click : kClicks) {
         if (click.window == window && click.control == control) {

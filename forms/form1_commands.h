@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "addresses/address_list.h"
+#include "forms/control_names.h"
 #include "forms/secondary_windows.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
@@ -74,7 +75,7 @@ std::string aboutText();
 // The command that a click on a window's button, or on a menu item of the main window, runs; null
 // for a control without one (the labels, the text boxes, By Domain).
 using Form1Click = void (Form1Commands::*)();
-Form1Click clickCommand(std::string_view window, std::string_view control);
+Form1Click clickCommand(WindowName window, ControlName control);
 
 // What a front end's main window asks of the system. Left empty, each is the system's own;
 // tests put in their own.

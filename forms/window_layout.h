@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "forms/control_names.h"
 #include "platform/controls.h"
 
 // The windows' layouts as data: one row per control, in twips (1/1440 inch, 15 to a pixel at
@@ -41,7 +42,7 @@ enum class Paint {
 };
 
 struct ControlLayout {
-    std::string_view name;
+    ControlName name;
     ControlKind kind = ControlKind::kLabel;
     std::string_view caption;
     int left = 0, top = 0, width = 0, height = 0;
@@ -80,13 +81,13 @@ constexpr std::string_view shortcutText(Shortcut shortcut) {
 }
 
 struct MenuItemLayout {
-    std::string_view name;
+    ControlName name;
     std::string_view caption;
     Shortcut shortcut = Shortcut::kNone;
 };
 
 struct MenuLayout {
-    std::string_view name;
+    ControlName name;
     std::string_view caption;
     std::span<const MenuItemLayout> items;
 };
@@ -97,7 +98,7 @@ enum class Frame {
 };
 
 struct WindowLayout {
-    std::string_view name;
+    WindowName name;
     std::string_view caption;
     Frame frame = Frame::kFixedToolWindow;
     bool inTaskBar = false;

@@ -15,7 +15,7 @@ constexpr FontSpec kCountFont{"Arial Black", 9};
 constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.25};
 
 constexpr ControlLayout kForm1Controls[] = {
-    {.name = "Label7",
+    {.name = form1::Label7,
      .caption = kStartUpText,
      .left = -30,
      .top = 0,
@@ -26,7 +26,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .textColor = kStatusText,
      .paint = Paint::kColor,
      .background = kStatusBlue},
-    {.name = "Label2",
+    {.name = form1::Label2,
      .caption = "Locate NK2 file",
      .left = 45,
      .top = 360,
@@ -36,7 +36,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .font = kHeadingFont,
      .textColor = kHeading,
      .paint = Paint::kButtonFace},
-    {.name = "Command1",
+    {.name = form1::Command1,
      .kind = kPictureButton,
      .caption = "&Browse",
      .left = 7695,
@@ -48,7 +48,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .paint = Paint::kColor,
      .background = kWindowFace,
      .icon = "browse"},
-    {.name = "Text2",
+    {.name = form1::Text2,
      .kind = kTextBox,
      .caption = "C:\\Documents and Settings\\USERNAME\\Application "
                 "Data\\Microsoft\\Outlook\\Outlook.NK2",
@@ -58,7 +58,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .height = 285,
      .tabIndex = 3,
      .accessibleName = "Locate NK2 file"},
-    {.name = "Label4",
+    {.name = form1::Label4,
      .caption = "Address Clipboard",
      .left = 75,
      .top = 1020,
@@ -69,7 +69,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .textColor = kHeading,
      .paint = Paint::kColor,
      .background = kWhite},
-    {.name = "Text3",
+    {.name = form1::Text3,
      .kind = kTextBox,
      .caption = "Select the e-mail address from the list below, then Copy & Paste from here.",
      .left = 270,
@@ -78,7 +78,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .height = 300,
      .tabIndex = 4,
      .accessibleName = "Address Clipboard"},
-    {.name = "Label8",
+    {.name = form1::Label8,
      .caption = "e-mail Addresses",
      .left = 75,
      .top = 1830,
@@ -89,7 +89,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .textColor = kHeading,
      .paint = Paint::kColor,
      .background = kWhite},
-    {.name = "Label1",
+    {.name = form1::Label1,
      .caption = "Addresses Read:",
      .left = 4635,
      .top = 1860,
@@ -100,7 +100,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .textColor = kHeading,
      .paint = Paint::kColor,
      .background = kWhite},
-    {.name = "Label5",
+    {.name = form1::Label5,
      .caption = "0",
      .left = 6315,
      .top = 1860,
@@ -111,7 +111,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .textColor = Rgb{0, 0, 255},
      .paint = Paint::kColor,
      .background = kWhite},
-    {.name = "List1",
+    {.name = form1::List1,
      .kind = kListBox,
      .left = 270,
      .top = 2100,
@@ -119,7 +119,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .height = 4935,
      .tabIndex = 12,
      .accessibleName = "e-mail Addresses"},
-    {.name = "add",
+    {.name = form1::add,
      .kind = kPictureButton,
      .caption = "&Add Name",
      .left = 7695,
@@ -131,7 +131,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .paint = Paint::kColor,
      .background = kWindowFace,
      .icon = "add"},
-    {.name = "delete",
+    {.name = form1::delete_,
      .kind = kPictureButton,
      .caption = "&Remove Name",
      .left = 7695,
@@ -143,7 +143,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .paint = Paint::kColor,
      .background = kWindowFace,
      .icon = "remove"},
-    {.name = "Command3",
+    {.name = form1::Command3,
      .kind = kPictureButton,
      .caption = "&Clear List",
      .left = 7695,
@@ -155,7 +155,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .paint = Paint::kColor,
      .background = kWindowFace,
      .icon = "clear"},
-    {.name = "Command2",
+    {.name = form1::Command2,
      .kind = kPictureButton,
      .caption = "&Export",
      .left = 7695,
@@ -167,7 +167,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .paint = Paint::kColor,
      .background = kWindowFace,
      .icon = "export"},
-    {.name = "Label6",
+    {.name = form1::Label6,
      .caption = "Export list to CSV file:",
      .left = 90,
      .top = 7320,
@@ -177,7 +177,7 @@ constexpr ControlLayout kForm1Controls[] = {
      .font = kHeadingFont,
      .textColor = kHeading,
      .paint = Paint::kButtonFace},
-    {.name = "Text1",
+    {.name = form1::Text1,
      .kind = kTextBox,
      .caption = "C:\\nk2export.csv",
      .left = 2520,
@@ -189,25 +189,25 @@ constexpr ControlLayout kForm1Controls[] = {
 };
 
 constexpr MenuItemLayout kFileItems[] = {
-    {"Open", "Open"},
-    {"Clear", "Clear List"},
-    {"exit", "E&xit", Shortcut::kCtrlX},
+    {form1::Open, "Open"},
+    {form1::Clear, "Clear List"},
+    {form1::exit, "E&xit", Shortcut::kCtrlX},
 };
 constexpr MenuItemLayout kGroupItems[] = {
-    {"domain", "By Domain", Shortcut::kCtrlD},
+    {form1::domain, "By Domain", Shortcut::kCtrlD},
 };
 constexpr MenuItemLayout kHelpItems[] = {
-    {"Assistance", "Assistance", Shortcut::kF1},
-    {"About", "About"},
+    {form1::Assistance, "Assistance", Shortcut::kF1},
+    {form1::About, "About"},
 };
 constexpr MenuLayout kForm1Menus[] = {
-    {"File", "File", kFileItems},
-    {"Group", "Group", kGroupItems},
-    {"Help", "Help", kHelpItems},
+    {form1::File, "File", kFileItems},
+    {form1::Group, "Group", kGroupItems},
+    {form1::Help, "Help", kHelpItems},
 };
 
 constexpr ControlLayout kForm2Controls[] = {
-    {.name = "Text1",
+    {.name = form2::Text1,
      .kind = kTextBox,
      .left = 60,
      .top = 120,
@@ -215,7 +215,7 @@ constexpr ControlLayout kForm2Controls[] = {
      .height = 390,
      .tabIndex = 0,
      .accessibleName = "Add e-mail address"},
-    {.name = "Command2",
+    {.name = form2::Command2,
      .kind = kButton,
      .caption = "Add",
      .left = 75,
@@ -223,7 +223,7 @@ constexpr ControlLayout kForm2Controls[] = {
      .width = 2760,
      .height = 390,
      .tabIndex = 1},
-    {.name = "Command1",
+    {.name = form2::Command1,
      .kind = kButton,
      .caption = "Cancel",
      .left = 2925,
@@ -236,8 +236,8 @@ constexpr ControlLayout kForm2Controls[] = {
 constexpr FontSpec kTipFont{"MS Sans Serif", 9.75};
 
 // A label of the assistance window that paints the window's face colour.
-constexpr ControlLayout paintedTip(std::string_view name, std::string_view caption, int left,
-                                   int top, int width, int height, int tabIndex, FontSpec font) {
+constexpr ControlLayout paintedTip(ControlName name, std::string_view caption, int left, int top,
+                                   int width, int height, int tabIndex, FontSpec font) {
     return {.name = name,
             .caption = caption,
             .left = left,
@@ -251,7 +251,7 @@ constexpr ControlLayout paintedTip(std::string_view name, std::string_view capti
 }
 
 // A numbered step, in the system's label colours.
-constexpr ControlLayout step(std::string_view name, std::string_view caption, int left, int top,
+constexpr ControlLayout step(ControlName name, std::string_view caption, int left, int top,
                              int width, int height, int tabIndex) {
     return {.name = name,
             .caption = caption,
@@ -265,51 +265,51 @@ constexpr ControlLayout step(std::string_view name, std::string_view caption, in
 
 constexpr ControlLayout webAddress() {
     ControlLayout row =
-        paintedTip("Label13", kWebAddress, 4980, 6135, 3450, 360, 13, {"Arial", 11.25});
+        paintedTip(form3::Label13, kWebAddress, 4980, 6135, 3450, 360, 13, {"Arial", 11.25});
     row.textColor = Rgb{0, 0, 192};
     return row;
 }
 
 constexpr ControlLayout kForm3Controls[] = {
-    paintedTip("Label1",
+    paintedTip(form3::Label1,
                "Ravelo is designed to export your Outlook autocompletion cache (NK2) file to a "
                "comma separated value (CSV) file. After exporting your csv, you may then import "
                "the file into Outlook contacts or any other program that accepts the CSV format.",
                105, 45, 8235, 780, 1, {"Arial", 9.75}),
-    paintedTip("Label2",
+    paintedTip(form3::Label2,
                "How to export your NK2 file to CSV and then import into Microsoft Outlook 2003 ",
                105, 1020, 8265, 360, 2, {"Arial", 9.75, false, true}),
-    step("Label3",
+    step(form3::Label3,
          "1. Click the BROWSE button to locate and open your NK2 file. This is typically found "
          "under C:\\Documents and Settings\\PROFILENAME\\Application "
          "Data\\Microsoft\\Outlook\\Outlook.NK2 where 'profilename' is (usually) your username "
          "or username.domain name.",
          75, 1335, 8745, 960, 3),
-    step("Label4",
+    step(form3::Label4,
          "2. The e-mail address list populates, now Add/Remove addresses and press Export. By "
          "default your CSV file is saved at C:\\nk2export.csv",
          75, 2295, 8745, 705, 4),
-    step("Label5",
+    step(form3::Label5,
          "3. Open Outlook 2003 and click the CONTACTS button. Next go to FILE -> IMPORT AND "
          "EXPORT -> IMPORT FROM ANOTHER PROGRAM OR FILE. click next",
          75, 2940, 8745, 615, 5),
-    step("Label6", "4. Choose COMMA SEPERATED VALUES (WINDOWS), click next.", 60, 3555, 8760, 390,
-         6),
-    step("Label7", "5. Hit the Browse button and locate C:\\nk2export.csv then Press NEXT", 60,
+    step(form3::Label6, "4. Choose COMMA SEPERATED VALUES (WINDOWS), click next.", 60, 3555, 8760,
+         390, 6),
+    step(form3::Label7, "5. Hit the Browse button and locate C:\\nk2export.csv then Press NEXT", 60,
          3945, 8760, 405, 7),
-    step("Label8", "6. Accept the default file save location (Contacts). Press NEXT", 60, 4350,
+    step(form3::Label8, "6. Accept the default file save location (Contacts). Press NEXT", 60, 4350,
          8760, 390, 8),
-    step("Label9", "7. Press finish", 60, 4740, 8760, 285, 9),
-    paintedTip("Label10",
+    step(form3::Label9, "7. Press finish", 60, 4740, 8760, 285, 9),
+    paintedTip(form3::Label10,
                "Now all of your contacts should be imported into Outlook. Next time you send an "
                "e-mail, remember that you can type part of the e-mail address and then press "
                "CTRL + K to autocomplete the rest. This will now check against the names you "
                "just imported! ",
                90, 5145, 8640, 660, 10, {"Arial", 9}),
-    paintedTip("Label11", "For updates please visit the Ravelo project website:", 660, 6150, 8760,
-               345, 11, {"Arial", 9}),
+    paintedTip(form3::Label11, "For updates please visit the Ravelo project website:", 660, 6150,
+               8760, 345, 11, {"Arial", 9}),
     webAddress(),
-    {.name = "Command2",
+    {.name = form3::Command2,
      .kind = kButton,
      .caption = "Close",
      .left = 6450,
@@ -317,14 +317,14 @@ constexpr ControlLayout kForm3Controls[] = {
      .width = 2475,
      .height = 495,
      .tabIndex = 0},
-    paintedTip("Label12",
+    paintedTip(form3::Label12,
                "Outlook is a registered trademark of Microsoft Corp. and is not affiliated with "
                "Ravelo",
                105, 7020, 6060, 315, 12, {}),
 };
 
 constexpr WindowLayout kForm1{
-    .name = "Form1",
+    .name = form1::window,
     .caption = "Ravelo",
     .frame = Frame::kFixedToolWindow,
     .inTaskBar = true,
@@ -338,7 +338,7 @@ constexpr WindowLayout kForm1{
 };
 
 constexpr WindowLayout kForm2{
-    .name = "Form2",
+    .name = form2::window,
     .caption = "Add e-mail address",
     .clientWidth = 5775,
     .clientHeight = 1005,
@@ -348,7 +348,7 @@ constexpr WindowLayout kForm2{
 };
 
 constexpr WindowLayout kForm3{
-    .name = "Form3",
+    .name = form3::window,
     .caption = "Help and Tips",
     .frame = Frame::kSizableToolWindow,
     .clientWidth = 9030,

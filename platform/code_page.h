@@ -6,13 +6,19 @@
 
 // The 8-bit code page in which the program keeps all text: the system's ANSI code page on
 // Windows, Windows-1252 elsewhere, which gives every one of the 256 byte values its own character.
+// Every conversion between the program's bytes and the characters of a window, a dialog or the
+// file system goes through here.
 namespace ravelo {
 
-// The Unicode character of a byte.
-char16_t decodeByte(unsigned char byte);
+// The characters of text in the code page.
+std::u16string decodeText(std::string_view bytes);
 
-// The byte of a Unicode character; '?' for a character that the code page cannot hold.
-char encodeCharacter(char32_t character);
+// Characters as text in the code page; each character that it cannot hold becomes '?'.
+std::string encodeText(std::u16string_view text);
+
+// A name that the system gives in UTF-8 (a folder from the environment, say) as text in the code
+// page; a byte that is no UTF-8 counts as a character the code page cannot hold.
+std::string textFromUtf8(std::string_view utf8);
 
 // The file system path that a path typed or shown in the code page names.
 std::filesystem::path nativePath(const std::string &pathText);

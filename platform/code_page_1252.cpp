@@ -1,4 +1,5 @@
 #include <array>
+#include <cstddef>
 
 #include "platform/code_page.h"
 
@@ -14,8 +15,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-}  // namespace
-
 char16_t decodeByte(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) {
         return kHighControls[byte - 0x80];
@@ -23,7 +22,7 @@ char16_t decodeByte(unsigned char byte) {
     return byte;
 }
 
-char encodeCharacter(char32_t character) {
+char encodeCharacter(char16_t character) {
     if (character < 0x80 || (character >= 0xA0 && character < 0x100)) {
         return static_cast<char>(character);
     }
@@ -33,6 +32,37 @@ char encodeCharacter(char32_t character) {
         }
     }
     return '?';
+}
+
+bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit < 0xDC00;
+}
+
+bool isLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit < 0xE000;
+}
+
+}  // namespace
+
+std::u16string decodeText(std::string_view bytes) {
+    std::u16string text(bytes.size(), u'\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        text[i] = decodeByte(static_cast<unsigned char>(bytes[i]));
+    }
+    return text;
+}
+
+std::string encodeText(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A character beyond the first 65,536 is two units, and one '?'.
+        if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+            ++i;
+        }
+        bytes += encodeCharacter(text[i]);
+    }
+    return bytes;
 }
 
 }  // namespace ravelo

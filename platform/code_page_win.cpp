@@ -1,39 +1,33 @@
 #include <windows.h>
 
-#include <array>
-
 #include "platform/code_page.h"
 
 namespace ravelo {
-namespace {
 
-const std::array<char16_t, 256> &characters() {
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> made{};
-        for (int byte = 0; byte < 256; ++byte) {
-            const char in = static_cast<char>(byte);
-            wchar_t out = static_cast<wchar_t>(byte);
-            MultiByteToWideChar(CP_ACP, 0, &in, 1, &out, 1);
-            made[static_cast<std::size_t>(byte)] = static_cast<char16_t>(out);
-        }
-        return made;
-    }();
-    return table;
-}
-
-}  // namespace
-
-char16_t decodeByte(unsigned char byte) {
-    return characters()[byte];
-}
-
-char encodeCharacter(char32_t character) {
-    for (std::size_t byte = 0; byte < 256; ++byte) {
-        if (characters()[byte] == character) {
-            return static_cast<char>(byte);
-        }
+// Through the system's own conversions, which also read the double-byte code pages of East Asian
+// Windows, as the controls' own A calls do.
+std::u16string decodeText(std::string_view bytes) {
+    if (bytes.empty()) {
+        return {};
     }
-    return '?';
+    const int size = static_cast<int>(bytes.size());
+    std::u16string text(bytes.size(), u'\0');
+    const int written = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size,
+                                            reinterpret_cast<wchar_t *>(text.data()), size);
+    text.resize(static_cast<std::size_t>(written));
+    return text;
+}
+
+std::string encodeText(std::u16string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const auto *wide = reinterpret_cast<const wchar_t *>(text.data());
+    const int size = static_cast<int>(text.size());
+    const int needed = WideCharToMultiByte(CP_ACP, 0, wide, size, nullptr, 0, "?", nullptr);
+    std::string bytes(static_cast<std::size_t>(needed), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, size, bytes.data(), needed, "?", nullptr);
+    return bytes;
 }
 
 }  // namespace ravelo

@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "forms/event_pauser.h"
 #include "forms/window_layouts.h"
 #include "platform/end_program.h"
 #include "qt/address_list_model.h"
 #include "qt/dialogs.h"
-#include "forms/event_pauser.h"
 #include "qt/event_loop_pauser.h"
 #include "qt/list_box_view.h"
 #include "qt/shortcut_scope.h"
@@ -27,7 +27,7 @@ namespace ravelo {
 struct Form1::Form2Parts {
     ToolWindow *window;
     WidgetWindow shown{window};
-    WidgetTextBox text1{control<QLineEdit>(window, "Text1")};
+    WidgetTextBox text1{control<QLineEdit>(window, form2::Text1)};
     Form2Controls controls{shown, text1};
 };
 
@@ -64,17 +64,17 @@ Form1::Form1(Form1Services services)
     new ShortcutScope(this, buildMenus(menuBar(), form));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto *listView = control<ListBoxView>(this, "List1");
+    auto *listView = control<ListBoxView>(this, form1::List1);
     listModel_ = new AddressListModel(list_, this);
     listView->setModel(listModel_);
     listBox_ = std::make_unique<WidgetListBox>(listView);
-    status_ = std::make_unique<WidgetLabel>(control<QLabel>(this, "Label7"));
-    count_ = std::make_unique<WidgetLabel>(control<QLabel>(this, "Label5"));
-    exportPath_ = std::make_unique<WidgetTextBox>(control<QLineEdit>(this, "Text1"));
-    cachePath_ = std::make_unique<WidgetTextBox>(control<QLineEdit>(this, "Text2"));
-    clipboard_ = std::make_unique<WidgetTextBox>(control<QLineEdit>(this, "Text3"));
-    browse_ = std::make_unique<WidgetButton>(control<QToolButton>(this, "Command1"));
-    export_ = std::make_unique<WidgetButton>(control<QToolButton>(this, "Command2"));
+    status_ = std::make_unique<WidgetLabel>(control<QLabel>(this, form1::Label7));
+    count_ = std::make_unique<WidgetLabel>(control<QLabel>(this, form1::Label5));
+    exportPath_ = std::make_unique<WidgetTextBox>(control<QLineEdit>(this, form1::Text1));
+    cachePath_ = std::make_unique<WidgetTextBox>(control<QLineEdit>(this, form1::Text2));
+    clipboard_ = std::make_unique<WidgetTextBox>(control<QLineEdit>(this, form1::Text3));
+    browse_ = std::make_unique<WidgetButton>(control<QToolButton>(this, form1::Command1));
+    export_ = std::make_unique<WidgetButton>(control<QToolButton>(this, form1::Command2));
 
     commands_ = std::make_unique<Form1Commands>(
         list_,
@@ -90,13 +90,15 @@ Form1::~Form1() = default;
 
 void Form1::connectControls() {
     connectClicks(this, form1Layout());
-    for (QAction *item : findChildren<QAction *>()) {
-        if (const Form1Click command = clickCommand("Form1", item->objectName().toStdString())) {
-            connect(item, &QAction::triggered, this,
-                    [c = commands_.get(), command] { (c->*command)(); });
+    for (const MenuLayout &menu : form1Layout().menus) {
+        for (const MenuItemLayout &item : menu.items) {
+            if (const Form1Click command = clickCommand(form1::window, item.name)) {
+                connect(control<QAction>(this, item.name), &QAction::triggered, this,
+                        [c = commands_.get(), command] { (c->*command)(); });
+            }
         }
     }
-    connect(control<ListBoxView>(this, "List1"), &ListBoxView::selectedByUser, this,
+    connect(control<ListBoxView>(this, form1::List1), &ListBoxView::selectedByUser, this,
             [c = commands_.get()](int row) { c->List1_Click(row); });
 }
 

@@ -1,17 +1,15 @@
 #include "qt/text_codec.h"
 
-#include <QList>
+#include <cstddef>
+#include <string>
 
 #include "platform/code_page.h"
 
 namespace ravelo {
 
 QString toQString(std::string_view text) {
-    QString out(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out[static_cast<qsizetype>(i)] = QChar(decodeByte(static_cast<unsigned char>(text[i])));
-    }
-    return out;
+    const std::u16string characters = decodeText(text);
+    return QString::fromUtf16(characters.data(), static_cast<qsizetype>(characters.size()));
 }
 
 // Through UTF-8, which Qt makes from any text: a stray half of a surrogate pair becomes a
@@ -25,12 +23,8 @@ QString fromPath(const FilePath &path) {
 }
 
 std::string fromQString(const QString &text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (char32_t character : text.toUcs4()) {
-        out += encodeCharacter(character);
-    }
-    return out;
+    return encodeText(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
+                                          static_cast<std::size_t>(text.size())));
 }
 
 }  // namespace ravelo

@@ -46,7 +46,7 @@ void applyFont(QWidget *widget, const ControlLayout &row) {
 }
 
 QWidget *addLabel(QWidget *client, const ControlLayout &row) {
-    QLabel *label = ravelo::addLabel(client, text(row.name), text(row.caption), place(row));
+    QLabel *label = ravelo::addLabel(client, text(row.name.text()), text(row.caption), place(row));
     applyFont(label, row);
     if (const int indent = labelIndent(row); indent > 0) {
         label->setIndent(indent);
@@ -110,7 +110,7 @@ QWidget *addControl(QWidget *client, const ControlLayout &row) {
             widget = addButton(client, row);
             break;
     }
-    widget->setObjectName(text(row.name));
+    widget->setObjectName(text(row.name.text()));
     widget->setGeometry(place(row));
     applyFont(widget, row);
     if (!row.accessibleName.empty()) {
@@ -136,7 +136,7 @@ QKeySequence keys(Shortcut shortcut) {
 }  // namespace
 
 void buildWindow(QWidget *window, QWidget *client, const WindowLayout &layout) {
-    window->setObjectName(text(layout.name));
+    window->setObjectName(text(layout.name.text()));
     window->setWindowTitle(text(layout.caption));
     // A window without an icon of its own does not take its owner's either.
     window->setWindowIcon(layout.icon.empty() ? QIcon() : QIcon(resource(layout.icon, ".ico")));
@@ -174,10 +174,10 @@ QList<QAction *> buildMenus(QMenuBar *bar, const WindowLayout &layout) {
     QList<QAction *> withShortcuts;
     for (const MenuLayout &menuRow : layout.menus) {
         QMenu *menu = bar->addMenu(text(menuRow.caption));
-        menu->setObjectName(text(menuRow.name));
+        menu->setObjectName(text(menuRow.name.text()));
         for (const MenuItemLayout &item : menuRow.items) {
             QAction *action = menu->addAction(text(item.caption));
-            action->setObjectName(text(item.name));
+            action->setObjectName(text(item.name.text()));
             action->setShortcut(keys(item.shortcut));
             if (item.shortcut != Shortcut::kNone) {
                 withShortcuts.append(action);

@@ -3,9 +3,8 @@
 #include <QList>
 #include <QWidget>
 
+#include "forms/control_names.h"
 #include "forms/window_layout.h"
-
-#include <string_view>
 
 class QAction;
 class QMenuBar;
@@ -23,11 +22,16 @@ void buildWindow(QWidget *window, QWidget *client, const WindowLayout &layout);
 // The layout's menus in `bar`; returns the items that have a shortcut.
 QList<QAction *> buildMenus(QMenuBar *bar, const WindowLayout &layout);
 
-// A widget's name from the layout's.
-template <class T>
-T *control(const QWidget *window, std::string_view name) {
-    return window->findChild<T *>(
-        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+// A widget's or window's name, as Qt keeps it.
+template <class Tag>
+QString objectName(Name<Tag> name) {
+    return QString::fromLatin1(name.text().data(), static_cast<qsizetype>(name.text().size()));
+}
+
+// A widget of `window` (or a window of its children) by its name from the layout.
+template <class T, class Tag>
+T *control(const QObject *window, Name<Tag> name) {
+    return window->findChild<T *>(objectName(name));
 }
 
 }  // namespace ravelo

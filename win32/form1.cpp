@@ -1,9 +1,9 @@
 #include "win32/form1.h"
 
+#include "forms/event_pauser.h"
 #include "forms/window_layouts.h"
 #include "platform/end_program.h"
 #include "win32/dialogs_win32.h"
-#include "forms/event_pauser.h"
 #include "win32/message_loop.h"
 
 #include <string_view>
@@ -13,7 +13,7 @@ namespace ravelo {
 struct Form1::Form2Parts {
     FormWindow window;
     Win32Window shown{window.hwnd()};
-    Win32TextBox text1{window.control("Text1")};
+    Win32TextBox text1{window.control(form2::Text1)};
     Form2Controls controls{shown, text1};
 };
 
@@ -25,17 +25,17 @@ struct Form1::Form3Parts {
 
 Form1::Form1(Form1Services services)
     : window_(form1Layout(), nullptr,
-              {.control = [this](std::string_view name, int code) { control(name, code); },
-               .menu = [this](std::string_view item) { click("Form1", item); },
+              {.control = [this](ControlName name, int code) { control(name, code); },
+               .menu = [this](ControlName item) { click(form1::window, item); },
                .close = [this] { commands_->exit_Click(); }}),
-      status_(window_, window_.control("Label7")),
-      count_(window_, window_.control("Label5")),
-      exportPath_(window_.control("Text1")),
-      cachePath_(window_.control("Text2")),
-      clipboard_(window_.control("Text3")),
-      browse_(window_.control("Command1")),
-      export_(window_.control("Command2")),
-      listBox_(window_.control("List1"), list_) {
+      status_(window_, window_.control(form1::Label7)),
+      count_(window_, window_.control(form1::Label5)),
+      exportPath_(window_.control(form1::Text1)),
+      cachePath_(window_.control(form1::Text2)),
+      clipboard_(window_.control(form1::Text3)),
+      browse_(window_.control(form1::Command1)),
+      export_(window_.control(form1::Command2)),
+      listBox_(window_.control(form1::List1), list_) {
     if (services.pauser == nullptr) {
         ownPauser_ = std::make_unique<EventPauser>(clock_, handleMessages);
         services.pauser = ownPauser_.get();
@@ -70,29 +70,29 @@ HWND Form1::form3Window() const {
     return form3_ ? form3_->window.hwnd() : nullptr;
 }
 
-void Form1::control(std::string_view name, int notification) {
-    if (name == "List1") {
+void Form1::control(ControlName name, int notification) {
+    if (name == form1::List1) {
         if (notification == LBN_SELCHANGE) {
-            const auto row = SendMessageW(window_.control("List1"), LB_GETCURSEL, 0, 0);
+            const auto row = SendMessageW(window_.control(form1::List1), LB_GETCURSEL, 0, 0);
             if (row >= 0) {
                 commands_->List1_Click(static_cast<int>(row));
             }
         }
     } else if (notification == BN_CLICKED) {
-        click("Form1", name);
+        click(form1::window, name);
     }
 }
 
-void Form1::click(std::string_view window, std::string_view control) {
+void Form1::click(WindowName window, ControlName control) {
     if (const Form1Click command = clickCommand(window, control)) {
         (commands_.get()->*command)();
     }
 }
 
 // The events of a secondary window: its buttons' clicks; its close box destroys it.
-FormWindow::Events Form1::secondaryEvents(std::string_view window) {
+FormWindow::Events Form1::secondaryEvents(WindowName window) {
     return {.control =
-                [this, window](std::string_view name, int code) {
+                [this, window](ControlName name, int code) {
                     if (code == BN_CLICKED) {
                         click(window, name);
                     }
@@ -111,12 +111,12 @@ Form3Controls *Form1::form3() {
 }
 
 Form2Controls &Form1::createForm2() {
-    form2_.reset(new Form2Parts{FormWindow(form2Layout(), hwnd(), secondaryEvents("Form2"))});
+    form2_.reset(new Form2Parts{FormWindow(form2Layout(), hwnd(), secondaryEvents(form2::window))});
     return form2_->controls;
 }
 
 Form3Controls &Form1::createForm3() {
-    form3_.reset(new Form3Parts{FormWindow(form3Layout(), hwnd(), secondaryEvents("Form3"))});
+    form3_.reset(new Form3Parts{FormWindow(form3Layout(), hwnd(), secondaryEvents(form3::window))});
     return form3_->controls;
 }
 

@@ -31,9 +31,9 @@ private:
     struct Form2Parts;
     struct Form3Parts;
 
-    void control(std::string_view name, int notification);
-    void click(std::string_view window, std::string_view control);  // a button or a menu item
-    FormWindow::Events secondaryEvents(std::string_view window);
+    void control(ControlName name, int notification);
+    void click(WindowName window, ControlName control);  // a button or a menu item
+    FormWindow::Events secondaryEvents(WindowName window);
     Form2Controls *form2() override;
     Form3Controls *form3() override;
     Form2Controls &createForm2() override;

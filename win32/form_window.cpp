@@ -231,7 +231,7 @@ FormWindow::~FormWindow() {
     }
 }
 
-HWND FormWindow::control(std::string_view name) const {
+HWND FormWindow::control(ControlName name) const {
     for (const Control &control : controls_) {
         if (control.row->name == name) {
             return control.hwnd;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/control_names.h"
 #include "forms/window_layout.h"
 
 struct IPicture;
@@ -23,9 +24,9 @@ class FormWindow {
 public:
     struct Events {
         // A control's notification (BN_CLICKED, LBN_SELCHANGE, ...), by the control's name.
-        std::function<void(std::string_view control, int notification)> control;
+        std::function<void(ControlName control, int notification)> control;
         // A menu item, chosen from the menu or by its shortcut, by the item's name.
-        std::function<void(std::string_view item)> menu;
+        std::function<void(ControlName item)> menu;
         // The close box. Unset: the window is destroyed.
         std::function<void()> close;
     };
@@ -37,7 +38,7 @@ public:
 
     // Null once the window is destroyed.
     HWND hwnd() const { return hwnd_; }
-    HWND control(std::string_view name) const;
+    HWND control(ControlName name) const;
     const WindowLayout &layout() const { return layout_; }
     int dpi() const { return dpi_; }
     void setBackColor(HWND label, Rgb color);
@@ -83,7 +84,7 @@ private:
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     std::vector<Control> controls_;
-    std::vector<std::string_view> menuItems_;  // by command id, from kFirstMenuId
+    std::vector<ControlName> menuItems_;  // by command id, from kFirstMenuId
     HACCEL accelerators_ = nullptr;
     HFONT defaultFont_ = nullptr;
     HBRUSH background_ = nullptr;

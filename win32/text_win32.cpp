@@ -2,28 +2,18 @@
 
 #include <windows.h>
 
+#include "platform/code_page.h"
+
 namespace ravelo {
 
 std::wstring toWide(std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    const int written = MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), size);
-    wide.resize(static_cast<std::size_t>(written));
-    return wide;
+    const std::u16string characters = decodeText(text);
+    return {characters.begin(), characters.end()};
 }
 
 std::string fromWide(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int needed = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, "?", nullptr);
-    std::string narrow(static_cast<std::size_t>(needed), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), size, narrow.data(), needed, "?", nullptr);
-    return narrow;
+    return encodeText(
+        std::u16string_view(reinterpret_cast<const char16_t *>(text.data()), text.size()));
 }
 
 std::wstring windowText(void *hwnd) {

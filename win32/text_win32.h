@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-// The one place where the program's 8-bit text meets the wide text of the Windows controls:
-// through the system's ANSI code page, as the controls' own A calls convert.
+// Where the program's 8-bit text meets the wide text of the Windows controls: through the code
+// page of platform/, the system's ANSI code page, as the controls' own A calls convert.
 namespace ravelo {
 
 std::wstring toWide(std::string_view text);

@@ -61,8 +61,8 @@ struct ListCommandsFixture : ::testing::Test {
     Log log;
     AddressList list;
     FakeListBox listBox;
-    FakeLabel status{log, "Label7"};
-    FakeLabel countLabel{log, "Label5"};
+    FakeLabel status{log, form1::Label7};
+    FakeLabel countLabel{log, form1::Label5};
     FakeTextBox clipboard{
         "Select the e-mail address from the list below, then Copy & Paste from here."};
     ListControls controls{list, listBox, status, countLabel, clipboard};

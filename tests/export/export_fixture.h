@@ -34,7 +34,7 @@ inline Log notExported(int count) {
 struct ExportFixture : ::testing::Test {
     Log log;
     AddressList list;
-    FakeLabel status{log, "Label7"};
+    FakeLabel status{log, form1::Label7};
     FakeTextBox exportPath;
     FakePauser pauser{log};
     FakeMessageBoxes messages;

@@ -2,12 +2,15 @@
 // once, shown and hidden, and made anew after their close box.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <span>
 
+#include "forms/control_names.h"
 #include "forms/form1_commands.h"
+#include "platform/message_box.h"
 #include "support/fakes.h"
 
 using namespace ravelo;
@@ -54,10 +57,10 @@ public:
 
 struct CommandsTest : ::testing::Test {
     Log log;
-    FakeLabel status{log, "Label7"}, count{log, "Label5"};
+    FakeLabel status{log, form1::Label7}, count{log, form1::Label5};
     FakeTextBox exportPath, cachePath, clipboard;
     FakeListBox listBox;
-    FakeButton browse{log, "Command1"}, exportButton{log, "Command2"};
+    FakeButton browse{log, form1::Command1}, exportButton{log, form1::Command2};
     FakeChooser chooser;
     FakeMessageBoxes messages;
     FakePauser pauser{log};
@@ -122,22 +125,60 @@ TEST_F(CommandsTest, AssistanceShowsTheOneHelpWindowAndCloseHidesIt) {
     EXPECT_TRUE(windows.help->window.enabled && windows.help->window.visible);
 }
 
-TEST_F(CommandsTest, EveryButtonAndMenuItemRunsItsCommand) {
-    for (const char *name : {"Command1", "add", "delete", "Command3", "Command2", "Open", "Clear",
-                             "exit", "Assistance", "About"}) {
-        EXPECT_NE(clickCommand("Form1", name), nullptr) << name;
+// A click on each button or menu item, as a front end passes it on, and what the user sees.
+TEST_F(CommandsTest, EveryButtonAndMenuItemDoesWhatItSays) {
+    auto click = [this](WindowName window, ControlName control) {
+        const Form1Click command = clickCommand(window, control);
+        ASSERT_NE(command, nullptr) << window.text() << "." << control.text();
+        (commands.*command)();
+    };
+    chooser.answer.reset();  // the file dialog is cancelled
+    for (ControlName browse : {form1::Command1, form1::Open}) {
+        const std::size_t asked = chooser.requests.size();
+        click(form1::window, browse);
+        EXPECT_EQ(chooser.requests.size(), asked + 1) << browse.text();
     }
-    for (const char *name : {"domain", "Label7", "Text1", "List1", "File"}) {
-        EXPECT_EQ(clickCommand("Form1", name), nullptr) << name;
+    for (ControlName clear : {form1::Command3, form1::Clear}) {
+        list.Append("a@x");
+        click(form1::window, clear);
+        EXPECT_EQ(list.Count(), 0) << clear.text();
     }
-    EXPECT_EQ(clickCommand("Form2", "Command2"), &Form1Commands::Form2_Command2_Click);
-    EXPECT_EQ(clickCommand("Form2", "Command1"), &Form1Commands::Form2_Command1_Click);
-    EXPECT_EQ(clickCommand("Form3", "Command2"), &Form1Commands::Form3_Command2_Click);
-    EXPECT_EQ(clickCommand("Form3", "Label1"), nullptr);
-    (commands.*clickCommand("Form1", "exit"))();
-    EXPECT_EQ(endings, 1);
-    (commands.*clickCommand("Form1", "About"))();
+    list.Append("a@x");
+    list.Append("b@x");
+    list.Select(0);
+    click(form1::window, form1::delete_);
+    EXPECT_EQ(list.ItemAt(0), "b@x");
+
+    click(form1::window, form1::add);
+    ASSERT_NE(windows.add, nullptr);
+    EXPECT_TRUE(windows.add->window.visible);
+    windows.add->text1.value = "c@x";
+    click(form2::window, form2::Command2);
+    EXPECT_EQ(list.ItemAt(list.Count() - 1), "c@x");
+    click(form1::window, form1::add);
+    click(form2::window, form2::Command1);
+    EXPECT_FALSE(windows.add->window.visible);
+
+    click(form1::window, form1::Assistance);
+    ASSERT_NE(windows.help, nullptr);
+    EXPECT_TRUE(windows.help->window.visible);
+    click(form3::window, form3::Command2);
+    EXPECT_FALSE(windows.help->window.visible);
+
+    click(form1::window, form1::About);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "About Ravelo version .02 beta");
     EXPECT_EQ(messages.shown[0].style, 64);
+    messages.answer = kAnswerNo;
+    click(form1::window, form1::Command2);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].title, "Confirm file export?");
+    click(form1::window, form1::exit);
+    EXPECT_EQ(endings, 1);
+
+    // Labels, boxes, the list (it selects, it is not clicked) and By Domain run nothing.
+    for (ControlName inert : {form1::domain, form1::Label7, form1::Text1, form1::List1}) {
+        EXPECT_EQ(clickCommand(form1::window, inert), nullptr) << inert.text();
+    }
+    EXPECT_EQ(clickCommand(form3::window, form3::Label1), nullptr);
 }

@@ -5,12 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/control_names.h"
 #include "forms/window_layout.h"
 
 namespace ravelo {
 namespace {
 
-ControlLayout row(std::string_view name, ControlKind kind, int tabIndex, int left = 0) {
+ControlLayout row(ControlName name, ControlKind kind, int tabIndex, int left = 0) {
     ControlLayout made;
     made.name = name;
     made.kind = kind;
@@ -30,18 +31,18 @@ FontSpec font(std::string_view face, double points, bool underline = false) {
 TEST(FocusOrder, FollowsTabIndexesAndKeepsTheLayoutOrderOfEqualOnes) {
     // Both front ends must agree even where two rows share an index.
     const ControlLayout rows[] = {
-        row("Label1", ControlKind::kLabel, 0),
-        row("Text2", ControlKind::kTextBox, 2),
-        row("Text1", ControlKind::kTextBox, 1),
-        row("Command1", ControlKind::kButton, 1),
+        row(form1::Label1, ControlKind::kLabel, 0),
+        row(form1::Text2, ControlKind::kTextBox, 2),
+        row(form1::Text1, ControlKind::kTextBox, 1),
+        row(form1::Command1, ControlKind::kButton, 1),
     };
     WindowLayout layout;
     layout.controls = rows;
-    std::vector<std::string_view> names;
+    std::vector<ControlName> names;
     for (const ControlLayout *row : focusOrder(layout)) {
         names.push_back(row->name);
     }
-    EXPECT_EQ(names, (std::vector<std::string_view>{"Text1", "Command1", "Text2"}));
+    EXPECT_EQ(names, (std::vector<ControlName>{form1::Text1, form1::Command1, form1::Text2}));
 }
 
 TEST(StandIn, ArialTakesEveryMissingFaceWithTheLookOfTheFaceItReplaces) {
@@ -61,9 +62,9 @@ TEST(StandIn, ArialTakesEveryMissingFaceWithTheLookOfTheFaceItReplaces) {
 }
 
 TEST(LabelIndent, KeepsTheFirstLetterOfALabelLeftOfTheWindowInSight) {
-    EXPECT_EQ(labelIndent(row("Label7", ControlKind::kLabel, 9, -30)), 2);
-    EXPECT_EQ(labelIndent(row("Label7", ControlKind::kLabel, 9, -30), 192), 4);
-    EXPECT_EQ(labelIndent(row("Label2", ControlKind::kLabel, 2, 45)), 0);
+    EXPECT_EQ(labelIndent(row(form1::Label7, ControlKind::kLabel, 9, -30)), 2);
+    EXPECT_EQ(labelIndent(row(form1::Label7, ControlKind::kLabel, 9, -30), 192), 4);
+    EXPECT_EQ(labelIndent(row(form1::Label2, ControlKind::kLabel, 2, 45)), 0);
 }
 
 }  // namespace

@@ -2,17 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace ravelo;
 
 TEST(CodePage, EveryByteHasACharacterOfItsOwn) {
+    std::string bytes;
     for (int byte = 1; byte < 256; ++byte) {
-        const char16_t character = decodeByte(static_cast<unsigned char>(byte));
-        EXPECT_EQ(encodeCharacter(character), static_cast<char>(byte)) << "byte " << byte;
+        bytes += static_cast<char>(byte);
     }
-    EXPECT_EQ(encodeCharacter(U'\u4e2d'), '?');
+    const std::u16string characters = decodeText(bytes);
+    EXPECT_EQ(characters.size(), bytes.size());
+    EXPECT_EQ(encodeText(characters), bytes);
+}
+
+TEST(CodePage, ACharacterOutsideItBecomesOneQuestionMark) {
+    EXPECT_EQ(encodeText(u"a\u4e2d\U0001F600b"), "a??b");
+    EXPECT_EQ(encodeText(std::u16string{u'a', char16_t{0xD800}, u'b'}), "a?b");  // half a pair
 }
 
 TEST(CodePage, PathsKeepTheirCharacters) {
     EXPECT_EQ(nativePath("caf\xe9.csv").u16string(), u"caf\u00e9.csv");
     EXPECT_EQ(nativePath("a b").u16string(), u"a b");
+}
+
+TEST(CodePage, NamesInUtf8KeepTheCharactersItHoldsAndMarkTheRest) {
+    EXPECT_EQ(textFromUtf8("/home/jos\xc3\xa9/.local/share"), "/home/jos\xe9/.local/share");
+    EXPECT_EQ(textFromUtf8("\xe2\x82\xac \xe4\xb8\xad \xf0\x9f\x98\x80"), "\x80 ? ?");
+    // Bytes that are no UTF-8: a stray continuation, an overlong form, a cut-off sequence.
+    EXPECT_EQ(textFromUtf8("a\x80"
+                           "b\xc0\xaf"
+                           "c\xe2\x82"),
+              "a?b??c??");
 }

@@ -18,7 +18,9 @@
 #include <utility>
 #include <vector>
 
+#include "forms/control_names.h"
 #include "qt/form1.h"
+#include "qt/window_builder.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
@@ -59,14 +61,14 @@ struct Form1Fixture : ::testing::Test {
     }
 
     template <class T = QWidget>
-    T *child(const char *name) const {
-        T *found = form->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
+    T *child(ControlName name) const {
+        T *found = control<T>(form.get(), name);
+        EXPECT_NE(found, nullptr) << name.text();
         return found;
     }
-    QAction *menuItem(const char *name) const { return child<QAction>(name); }
-    QString text(const char *name) const {
-        if (auto *label = form->findChild<QLabel *>(QString::fromLatin1(name))) {
+    QAction *menuItem(ControlName name) const { return child<QAction>(name); }
+    QString text(ControlName name) const {
+        if (auto *label = control<QLabel>(form.get(), name)) {
             return label->text();
         }
         return child<QLineEdit>(name)->text();
@@ -74,7 +76,7 @@ struct Form1Fixture : ::testing::Test {
 
     void scan(const std::string &bytes) {
         chooser.answer = dir.write("cache.NK2", bytes);
-        child<QToolButton>("Command1")->click();
+        child<QToolButton>(form1::Command1)->click();
     }
     void fill(std::initializer_list<const char *> addresses) {
         std::string bytes = "x";
@@ -88,14 +90,14 @@ struct Form1Fixture : ::testing::Test {
         if (!form->isVisible()) {
             showActive();
         }
-        auto *view = child<QListView>("List1");
+        auto *view = child<QListView>(form1::List1);
         const QModelIndex index = view->model()->index(row, 0);
         ASSERT_TRUE(index.isValid()) << "no row " << row;
         QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
                           view->visualRect(index).center());
     }
     // Selects a text box's text and types over it with the keyboard.
-    void typeOver(const char *name, const QString &text) {
+    void typeOver(ControlName name, const QString &text) {
         auto *box = child<QLineEdit>(name);
         box->setFocus();
         box->selectAll();
@@ -103,15 +105,16 @@ struct Form1Fixture : ::testing::Test {
     }
     // A click with the mouse in the middle of a button.
     void press(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void press(const char *name) { press(child(name)); }
+    void press(ControlName name) { press(child(name)); }
     // Where the list shows nothing: below its last row.
     void clickBelowTheRows() {
-        auto *view = child<QListView>("List1");
+        auto *view = child<QListView>(form1::List1);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           QPoint(20, view->viewport()->height() - 5));
     }
     int rowShownSelected() const {
-        const QModelIndexList rows = child<QListView>("List1")->selectionModel()->selectedRows();
+        const QModelIndexList rows =
+            child<QListView>(form1::List1)->selectionModel()->selectedRows();
         return rows.isEmpty() ? -1 : rows.constFirst().row();
     }
     std::vector<std::string> entries() const {
@@ -121,7 +124,7 @@ struct Form1Fixture : ::testing::Test {
         }
         return all;
     }
-    int rowsShown() const { return child<QListView>("List1")->model()->rowCount(); }
+    int rowsShown() const { return child<QListView>(form1::List1)->model()->rowCount(); }
 };
 
 inline QString prefixed(int spaces, const char *tail) {

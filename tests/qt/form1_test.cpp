@@ -2,7 +2,9 @@
 #include <QInputMethodEvent>
 #include <QMenuBar>
 
+#include "forms/window_layouts.h"
 #include "qt/form1_fixture.h"
+#include "support/tab_orders.h"
 
 #include <filesystem>
 #include <string>
@@ -13,18 +15,19 @@ using namespace ravelo;
 using namespace ravelo::testing;
 
 TEST_F(Form1Fixture, StartsWithTheTextsOfAnEmptyList) {
-    EXPECT_EQ(text("Label7"), prefixed(110, "Click browse to begin."));
-    EXPECT_EQ(text("Label7").size(), 155);
-    EXPECT_EQ(text("Label5"), "0");
+    EXPECT_EQ(text(form1::Label7), prefixed(110, "Click browse to begin."));
+    EXPECT_EQ(text(form1::Label7).size(), 155);
+    EXPECT_EQ(text(form1::Label5), "0");
     EXPECT_EQ(rowsShown(), 0);
-    EXPECT_EQ(text("Text1"), "C:\\nk2export.csv");
-    EXPECT_EQ(text("Text2"), "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Outlook\\Outlook.NK2");
-    EXPECT_EQ(text("Text3"),
+    EXPECT_EQ(text(form1::Text1), "C:\\nk2export.csv");
+    EXPECT_EQ(text(form1::Text2),
+              "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Outlook\\Outlook.NK2");
+    EXPECT_EQ(text(form1::Text3),
               "Select the e-mail address from the list below, then Copy & Paste from here.");
     EXPECT_EQ(form->windowTitle(), "Ravelo");
     EXPECT_EQ(form->centralWidget()->size(), QSize(611, 511));
     showActive();
-    EXPECT_EQ(QApplication::focusWidget(), child("Command1"));
+    EXPECT_EQ(QApplication::focusWidget(), child(form1::Command1));
 }
 
 TEST_F(Form1Fixture, FocusMovesThroughTheControlsInTabOrder) {
@@ -34,30 +37,33 @@ TEST_F(Form1Fixture, FocusMovesThroughTheControlsInTabOrder) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (QStringList{"Command1", "Text2", "Text3", "Text1", "add", "delete", "List1",
-                                  "Command3", "Command2"}));
+    QStringList expected;
+    for (ControlName name : tabOrderOf(form1Layout())) {
+        expected << objectName(name);
+    }
+    EXPECT_EQ(order, expected);
 }
 
 TEST_F(Form1Fixture, ControlsStandWhereTheLayoutPutsThem) {
     struct Place {
-        const char *name;
+        ControlName name;
         QRect pixels;
     };
     const Place places[] = {
-        {"Label7", {-2, 0, 646, 20}},     {"Command1", {513, 32, 89, 68}},
-        {"Text2", {3, 43, 472, 19}},      {"Text3", {18, 86, 457, 20}},
-        {"Label5", {421, 124, 59, 17}},   {"List1", {18, 140, 458, 329}},
-        {"add", {513, 147, 89, 51}},      {"delete", {513, 220, 89, 51}},
-        {"Command3", {513, 319, 89, 68}}, {"Command2", {513, 437, 89, 68}},
-        {"Text1", {168, 485, 309, 19}},
+        {form1::Label7, {-2, 0, 646, 20}},     {form1::Command1, {513, 32, 89, 68}},
+        {form1::Text2, {3, 43, 472, 19}},      {form1::Text3, {18, 86, 457, 20}},
+        {form1::Label5, {421, 124, 59, 17}},   {form1::List1, {18, 140, 458, 329}},
+        {form1::add, {513, 147, 89, 51}},      {form1::delete_, {513, 220, 89, 51}},
+        {form1::Command3, {513, 319, 89, 68}}, {form1::Command2, {513, 437, 89, 68}},
+        {form1::Text1, {168, 485, 309, 19}},
     };
     for (const Place &place : places) {
-        EXPECT_EQ(child(place.name)->geometry(), place.pixels) << place.name;
+        EXPECT_EQ(child(place.name)->geometry(), place.pixels) << place.name.text();
     }
 }
 
 TEST_F(Form1Fixture, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
-    auto *status = child<QLabel>("Label7");
+    auto *status = child<QLabel>(form1::Label7);
     const QFontMetrics metrics(status->font());
     // The label starts two pixels left of the window, whose client area is 611 pixels wide.
     const int visibleEnd = 611 - status->x();
@@ -86,12 +92,13 @@ TEST_F(Form1Fixture, BrowseScansTheChosenFileIntoTheList) {
     fill({"ann@example.org", "bob@example.net"});
     EXPECT_EQ(entries(), (std::vector<std::string>{"ann@example.org", "bob@example.net"}));
     EXPECT_EQ(rowsShown(), 2);
-    EXPECT_EQ(child<QListView>("List1")->model()->index(1, 0).data().toString(), "bob@example.net");
-    EXPECT_EQ(text("Label5"), "2");
-    EXPECT_EQ(text("Label7"), "Finished reading file, 2 e-mail addresses found.");
-    EXPECT_EQ(text("Text2").toStdString(), *chooser.answer);
-    EXPECT_TRUE(child("Command1")->isEnabled());
-    EXPECT_TRUE(child("Command2")->isEnabled());
+    EXPECT_EQ(child<QListView>(form1::List1)->model()->index(1, 0).data().toString(),
+              "bob@example.net");
+    EXPECT_EQ(text(form1::Label5), "2");
+    EXPECT_EQ(text(form1::Label7), "Finished reading file, 2 e-mail addresses found.");
+    EXPECT_EQ(text(form1::Text2).toStdString(), *chooser.answer);
+    EXPECT_TRUE(child(form1::Command1)->isEnabled());
+    EXPECT_TRUE(child(form1::Command2)->isEnabled());
     EXPECT_EQ(chooser.requests.at(0).startPath,
               "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Outlook\\Outlook.NK2");
 }
@@ -100,8 +107,8 @@ TEST_F(Form1Fixture, ButtonsAreDisabledWhileTheScanWaits) {
     bool browseEnabled = true, exportEnabled = true;
     pauser.duringCall = 1;
     pauser.during = [&] {
-        browseEnabled = child("Command1")->isEnabled();
-        exportEnabled = child("Command2")->isEnabled();
+        browseEnabled = child(form1::Command1)->isEnabled();
+        exportEnabled = child(form1::Command2)->isEnabled();
     };
     fill({"a@x"});
     EXPECT_FALSE(browseEnabled);
@@ -111,20 +118,20 @@ TEST_F(Form1Fixture, ButtonsAreDisabledWhileTheScanWaits) {
 TEST_F(Form1Fixture, OpenDoesWhatBrowseDoesExceptDuringAScan) {
     chooser.answer = dir.write("cache.NK2", std::string("xSMTP:a@x\0\3", 11));
     pauser.duringCall = 2;
-    pauser.during = [&] { menuItem("Open")->trigger(); };
-    menuItem("Open")->trigger();
+    pauser.during = [&] { menuItem(form1::Open)->trigger(); };
+    menuItem(form1::Open)->trigger();
     EXPECT_EQ(chooser.requests.size(), 1u) << "Open during the scan starts no second one";
     EXPECT_EQ(entries(), std::vector<std::string>{"a@x"});
-    EXPECT_EQ(text("Label7"), "Finished reading file, 1 e-mail addresses found.");
+    EXPECT_EQ(text(form1::Label7), "Finished reading file, 1 e-mail addresses found.");
 }
 
 TEST_F(Form1Fixture, ClearListDuringAScanAndTheScanGoesOnIntoTheEmptiedList) {
     pauser.duringCall = 5;  // the pass after the first address
-    pauser.during = [&] { menuItem("Clear")->trigger(); };
+    pauser.during = [&] { menuItem(form1::Clear)->trigger(); };
     fill({"a@x", "b@x", "c@x"});
     EXPECT_EQ(entries(), (std::vector<std::string>{"b@x", "c@x"}));
     EXPECT_EQ(rowsShown(), 2);
-    EXPECT_EQ(text("Label5"), "2");
+    EXPECT_EQ(text(form1::Label5), "2");
 }
 
 TEST_F(Form1Fixture, ClearListButtonAndMenuItemDoTheSame) {
@@ -132,51 +139,51 @@ TEST_F(Form1Fixture, ClearListButtonAndMenuItemDoTheSame) {
         fill({"a@x", "b@x"});
         select(0);
         if (fromMenu) {
-            menuItem("Clear")->trigger();
+            menuItem(form1::Clear)->trigger();
         } else {
-            child<QToolButton>("Command3")->click();
+            child<QToolButton>(form1::Command3)->click();
         }
         EXPECT_EQ(rowsShown(), 0);
         EXPECT_EQ(form->addressList().SelectedIndex(), -1);
-        EXPECT_EQ(text("Label5"), "0");
-        EXPECT_EQ(text("Label7"), QStringLiteral("All addresses cleared.") +
-                                      QString(113, QLatin1Char(' ')) +
-                                      QStringLiteral("Click browse to begin."));
-        EXPECT_EQ(text("Text3"), "a@x");
+        EXPECT_EQ(text(form1::Label5), "0");
+        EXPECT_EQ(text(form1::Label7), QStringLiteral("All addresses cleared.") +
+                                           QString(113, QLatin1Char(' ')) +
+                                           QStringLiteral("Click browse to begin."));
+        EXPECT_EQ(text(form1::Text3), "a@x");
     }
 }
 
 TEST_F(Form1Fixture, SelectingAnEntryFillsTheClipboardBoxAndTheStatusLine) {
     fill({"a@x", "b@x", "c@x"});
     select(1);
-    EXPECT_EQ(text("Text3"), "b@x");
-    EXPECT_EQ(text("Label7"), QStringLiteral("Finished reading file, 3 e-mail addresses found.") +
-                                  QString(60, QLatin1Char(' ')) +
-                                  QStringLiteral("Now Selected: 2 of 3"));
+    EXPECT_EQ(text(form1::Text3), "b@x");
+    EXPECT_EQ(text(form1::Label7),
+              QStringLiteral("Finished reading file, 3 e-mail addresses found.") +
+                  QString(60, QLatin1Char(' ')) + QStringLiteral("Now Selected: 2 of 3"));
 }
 
 TEST_F(Form1Fixture, RemoveNameTakesOutTheSelectedEntryOnly) {
     fill({"a@x", "b@x", "c@x"});
     showActive();
-    child<QToolButton>("delete")->click();  // nothing selected
+    child<QToolButton>(form1::delete_)->click();  // nothing selected
     EXPECT_EQ(rowsShown(), 3);
-    EXPECT_EQ(QApplication::focusWidget(), child("List1"));
+    EXPECT_EQ(QApplication::focusWidget(), child(form1::List1));
 
     select(1);
-    const QString status = text("Label7");
-    child<QToolButton>("delete")->click();
+    const QString status = text(form1::Label7);
+    child<QToolButton>(form1::delete_)->click();
     EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "c@x"}));
     EXPECT_EQ(rowsShown(), 2);
     EXPECT_EQ(form->addressList().SelectedIndex(), -1);
-    EXPECT_TRUE(child<QListView>("List1")->selectionModel()->selectedRows().isEmpty());
-    EXPECT_EQ(text("Label5"), "3");
-    EXPECT_EQ(text("Text3"), "b@x");
-    EXPECT_EQ(text("Label7"), status);
+    EXPECT_TRUE(child<QListView>(form1::List1)->selectionModel()->selectedRows().isEmpty());
+    EXPECT_EQ(text(form1::Label5), "3");
+    EXPECT_EQ(text(form1::Text3), "b@x");
+    EXPECT_EQ(text(form1::Label7), status);
 }
 
 TEST_F(Form1Fixture, CtrlXInATextBoxEndsTheProgramInsteadOfCutting) {
     showActive();
-    auto *clipboard = child<QLineEdit>("Text3");
+    auto *clipboard = child<QLineEdit>(form1::Text3);
     clipboard->setFocus();
     clipboard->selectAll();
     QTest::keyClick(clipboard, Qt::Key_X, Qt::ControlModifier);
@@ -188,19 +195,19 @@ TEST_F(Form1Fixture, CtrlXInATextBoxEndsTheProgramInsteadOfCutting) {
 TEST_F(Form1Fixture, ByDomainChangesNothing) {
     fill({"a@x"});
     showActive();
-    const QString status = text("Label7");
-    QTest::keyClick(child("Text1"), Qt::Key_D, Qt::ControlModifier);
-    menuItem("domain")->trigger();
-    EXPECT_EQ(text("Label7"), status);
-    EXPECT_EQ(text("Text1"), "C:\\nk2export.csv");
+    const QString status = text(form1::Label7);
+    QTest::keyClick(child(form1::Text1), Qt::Key_D, Qt::ControlModifier);
+    menuItem(form1::domain)->trigger();
+    EXPECT_EQ(text(form1::Label7), status);
+    EXPECT_EQ(text(form1::Text1), "C:\\nk2export.csv");
     EXPECT_EQ(entries(), std::vector<std::string>{"a@x"});
-    EXPECT_EQ(menuItem("domain")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    EXPECT_EQ(menuItem(form1::domain)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
 }
 
 TEST_F(Form1Fixture, ExitAndTheCloseBoxEndTheProgram) {
-    menuItem("exit")->trigger();
+    menuItem(form1::exit)->trigger();
     EXPECT_EQ(endings, 1);
-    EXPECT_EQ(menuItem("exit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(menuItem(form1::exit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
     form->close();
     EXPECT_EQ(endings, 2);
 }
@@ -211,35 +218,37 @@ TEST_F(Form1Fixture, MenusInTheirOrder) {
         titles << menu->text();
     }
     EXPECT_EQ(titles, (QStringList{"File", "Group", "Help"}));
-    EXPECT_EQ(menuItem("exit")->text(), "E&xit");
-    EXPECT_EQ(menuItem("Clear")->text(), "Clear List");
-    EXPECT_EQ(menuItem("Assistance")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(menuItem(form1::exit)->text(), "E&xit");
+    EXPECT_EQ(menuItem(form1::Clear)->text(), "Clear List");
+    EXPECT_EQ(menuItem(form1::Assistance)->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST_F(Form1Fixture, ExportWritesTheListToThePathInTheBox) {
     fill({"a@x", "b@x"});
     const std::string path = dir.file("contacts.csv");
-    child<QLineEdit>("Text1")->setText(QString::fromStdString(path));
-    child<QToolButton>("Command2")->click();
+    child<QLineEdit>(form1::Text1)->setText(QString::fromStdString(path));
+    child<QToolButton>(form1::Command2)->click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Confirm file export?");
     EXPECT_NE(readAll(path).find("\"a@x\",\"SMTP\",\"(a@x)\""), std::string::npos);
-    EXPECT_EQ(text("Label7"),
+    EXPECT_EQ(text(form1::Label7),
               prefixed(55, "File successfully written to") + QString::fromStdString(path));
 }
 
 TEST_F(Form1Fixture, AnExportThatCannotBeWrittenSaysSoInRed) {
     fill({"a@x"});
     showActive();
-    typeOver("Text1", QString::fromStdString(dir.file("missing/contacts.csv")));
+    typeOver(form1::Text1, QString::fromStdString(dir.file("missing/contacts.csv")));
     QColor duringTheFlash;
     pauser.duringCall = pauser.calls + 2;  // the eight seconds
-    pauser.during = [&] { duringTheFlash = child("Label7")->palette().color(QPalette::Window); };
-    press("Command2");
+    pauser.during = [&] {
+        duringTheFlash = child(form1::Label7)->palette().color(QPalette::Window);
+    };
+    press(form1::Command2);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(text("Label7"), prefixed(69, "Could not write the file! File NOT exported."));
+    EXPECT_EQ(text(form1::Label7), prefixed(69, "Could not write the file! File NOT exported."));
     EXPECT_EQ(duringTheFlash, QColor(255, 0, 0));
-    EXPECT_EQ(child("Label7")->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(child(form1::Label7)->palette().color(QPalette::Window), QColor(0, 0, 255));
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
 }
 
@@ -249,23 +258,23 @@ TEST_F(Form1Fixture, TheCacheFileReadIsNeverExportedIntoWhateverTheBoxSaysNow) {
     const std::string before = readAll(cache);
     showActive();
     std::filesystem::create_directories(dir.file("sub"));
-    typeOver("Text2", QString::fromStdString(dir.file("elsewhere.NK2")));
-    typeOver("Text1", QString::fromStdString(dir.file("sub/../cache.NK2")));
-    press("Command2");
-    EXPECT_EQ(text("Label7"), prefixed(69, "Could not write the file! File NOT exported."));
+    typeOver(form1::Text2, QString::fromStdString(dir.file("elsewhere.NK2")));
+    typeOver(form1::Text1, QString::fromStdString(dir.file("sub/../cache.NK2")));
+    press(form1::Command2);
+    EXPECT_EQ(text(form1::Label7), prefixed(69, "Could not write the file! File NOT exported."));
     EXPECT_EQ(readAll(cache), before);
 }
 
 TEST_F(Form1Fixture, ButtonsHaveTheirAccessKeys) {
-    const std::pair<const char *, Qt::Key> keys[] = {
-        {"Command1", Qt::Key_B}, {"add", Qt::Key_A},      {"delete", Qt::Key_R},
-        {"Command3", Qt::Key_C}, {"Command2", Qt::Key_E},
+    const std::pair<ControlName, Qt::Key> keys[] = {
+        {form1::Command1, Qt::Key_B}, {form1::add, Qt::Key_A},      {form1::delete_, Qt::Key_R},
+        {form1::Command3, Qt::Key_C}, {form1::Command2, Qt::Key_E},
     };
     for (const auto &[name, key] : keys) {
-        EXPECT_EQ(child<QToolButton>(name)->shortcut(), QKeySequence(Qt::ALT | key)) << name;
+        EXPECT_EQ(child<QToolButton>(name)->shortcut(), QKeySequence(Qt::ALT | key)) << name.text();
         EXPECT_EQ(child<QToolButton>(name)->icon().availableSizes(),
                   (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {128, 128}}))
-            << name;
+            << name.text();
     }
     EXPECT_EQ(form->windowIcon().availableSizes().size(), 4);
 }
@@ -273,7 +282,7 @@ TEST_F(Form1Fixture, ButtonsHaveTheirAccessKeys) {
 TEST_F(Form1Fixture, AnExportPathTypedOutsideTheCodePageNamesTheFileTyped) {
     fill({"a@x"});
     showActive();
-    auto *box = child<QLineEdit>("Text1");
+    auto *box = child<QLineEdit>(form1::Text1);
     box->setFocus();
     box->selectAll();
     const QString folder = QString::fromStdString(dir.file("")) + QLatin1Char('/');
@@ -283,23 +292,23 @@ TEST_F(Form1Fixture, AnExportPathTypedOutsideTheCodePageNamesTheFileTyped) {
     QApplication::sendEvent(box, &composed);
     const QString typed = folder + QString::fromUtf8("Łódź-日本.csv");
     ASSERT_EQ(box->text(), typed);
-    press("Command2");
+    press(form1::Command2);
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(typed.toStdU16String())));
     EXPECT_FALSE(std::filesystem::exists(dir.file("") + "/?\xc3\xb3"
                                                         "d?-??.csv"));
-    EXPECT_EQ(text("Label7"), prefixed(55, "File successfully written to") +
-                                  box->text().replace(QString::fromUtf8("Łódź-日本"),
-                                                      QStringLiteral("?\u00f3d?-??")));
+    EXPECT_EQ(text(form1::Label7), prefixed(55, "File successfully written to") +
+                                       box->text().replace(QString::fromUtf8("Łódź-日本"),
+                                                           QStringLiteral("?\u00f3d?-??")));
 }
 
 // The same cache file exports the same bytes on every build of the program.
 TEST_F(Form1Fixture, ScansTheSampleCacheAndExportsTheSampleContactFile) {
     const std::string data = RAVELO_TEST_DATA;
     chooser.answer = data + "/sample.NK2";
-    press("Command1");
-    EXPECT_EQ(text("Label7"), "Finished reading file, 3 e-mail addresses found.");
+    press(form1::Command1);
+    EXPECT_EQ(text(form1::Label7), "Finished reading file, 3 e-mail addresses found.");
     const std::string path = dir.file("contacts.csv");
-    child<QLineEdit>("Text1")->setText(QString::fromStdString(path));
-    press("Command2");
+    child<QLineEdit>(form1::Text1)->setText(QString::fromStdString(path));
+    press(form1::Command2);
     EXPECT_EQ(readAll(path), readAll(data + "/sample-export.csv"));
 }

@@ -8,8 +8,8 @@
 
 #include "forms/window_layouts.h"
 #include "qt/form1_fixture.h"
+#include "support/tab_orders.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,20 +34,21 @@ bool faceShown(const QWidget *widget, std::string_view face) {
 
 struct LayoutTest : Form1Fixture {
     QWidget *open(const WindowLayout &layout) {
-        if (layout.name == "Form2") {
-            press("add");
-        } else if (layout.name == "Form3") {
-            menuItem("Assistance")->trigger();
+        if (layout.name == form2::window) {
+            press(form1::add);
+        } else if (layout.name == form3::window) {
+            menuItem(form1::Assistance)->trigger();
         }
-        QWidget *window =
-            layout.name == "Form1" ? form.get() : form->findChild<QWidget *>(name(layout.name));
+        QWidget *window = layout.name == form1::window
+                              ? form.get()
+                              : form->findChild<QWidget *>(objectName(layout.name));
         return window;
     }
 
     void checkControls(QWidget *window, const WindowLayout &layout) {
         for (const ControlLayout &row : layout.controls) {
-            SCOPED_TRACE(std::string(layout.name) + "." + std::string(row.name));
-            auto *widget = window->findChild<QWidget *>(name(row.name));
+            SCOPED_TRACE(std::string(layout.name.text()) + "." + std::string(row.name.text()));
+            auto *widget = window->findChild<QWidget *>(objectName(row.name));
             ASSERT_NE(widget, nullptr);
             EXPECT_EQ(widget->geometry(),
                       QRect(twipsToPixels(row.left), twipsToPixels(row.top),
@@ -60,7 +61,7 @@ struct LayoutTest : Form1Fixture {
                 << QFontInfo(widget->font()).family().toStdString();
             EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), points);
             EXPECT_EQ(widget->font().underline(), row.font.underline);
-            if (auto *label = qobject_cast<QLabel *>(widget); label && row.name != "Label13") {
+            if (auto *label = qobject_cast<QLabel *>(widget); label && row.name != form3::Label13) {
                 EXPECT_EQ(label->text(), name(row.caption));
             }
             if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
@@ -70,18 +71,10 @@ struct LayoutTest : Form1Fixture {
         }
     }
 
-    // The controls that take the focus, in the order of their tab indexes.
     static QStringList tabOrder(const WindowLayout &layout) {
-        std::vector<const ControlLayout *> rows;
-        for (const ControlLayout &row : layout.controls) {
-            if (row.takesFocus()) {
-                rows.push_back(&row);
-            }
-        }
-        std::ranges::sort(rows, {}, &ControlLayout::tabIndex);
         QStringList names;
-        for (const ControlLayout *row : rows) {
-            names << name(row->name);
+        for (ControlName name : tabOrderOf(layout)) {
+            names << objectName(name);
         }
         return names;
     }
@@ -129,7 +122,7 @@ TEST_F(LayoutTest, MenusShowTheirRows) {
         for (std::size_t i = 0; i < menus[m].items.size(); ++i) {
             const MenuItemLayout &row = menus[m].items[i];
             QAction *item = items[static_cast<qsizetype>(i)];
-            EXPECT_EQ(item->objectName(), name(row.name));
+            EXPECT_EQ(item->objectName(), objectName(row.name));
             EXPECT_EQ(item->text(), name(row.caption));
             EXPECT_EQ(item->shortcut().toString(), name(shortcutText(row.shortcut)));
         }

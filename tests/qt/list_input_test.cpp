@@ -22,23 +22,23 @@ QString selectedText(int row, int count) {
 TEST_F(Form1Fixture, RemoveNameAfterAClickTakesOutThatEntryAndSelectsNoOther) {
     fill({kFive[0], kFive[1], kFive[2], kFive[3], kFive[4]});
     select(1);
-    ASSERT_EQ(text("Label7"), selectedText(2, 5));
-    press("delete");
+    ASSERT_EQ(text(form1::Label7), selectedText(2, 5));
+    press(form1::delete_);
     EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "c@x", "d@x", "e@x"}));
     EXPECT_EQ(form->addressList().SelectedIndex(), -1);
     EXPECT_EQ(rowShownSelected(), -1);
-    EXPECT_EQ(text("Text3"), "b@x");
-    EXPECT_EQ(text("Label7"), selectedText(2, 5));
-    EXPECT_EQ(text("Label5"), "5");
-    EXPECT_EQ(QApplication::focusWidget(), child("List1"));
+    EXPECT_EQ(text(form1::Text3), "b@x");
+    EXPECT_EQ(text(form1::Label7), selectedText(2, 5));
+    EXPECT_EQ(text(form1::Label5), "5");
+    EXPECT_EQ(QApplication::focusWidget(), child(form1::List1));
 
-    press("delete");  // nothing is selected now
+    press(form1::delete_);  // nothing is selected now
     EXPECT_EQ(entries().size(), 4u);
-    EXPECT_EQ(text("Label7"), selectedText(2, 5));
+    EXPECT_EQ(text(form1::Label7), selectedText(2, 5));
 
     select(3);
-    EXPECT_EQ(text("Label7"), selectedText(4, 4));
-    press("delete");
+    EXPECT_EQ(text(form1::Label7), selectedText(4, 4));
+    press(form1::delete_);
     EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "c@x", "d@x"}));
     EXPECT_EQ(rowShownSelected(), -1) << "the last row removed selects none before it";
 }
@@ -46,18 +46,18 @@ TEST_F(Form1Fixture, RemoveNameAfterAClickTakesOutThatEntryAndSelectsNoOther) {
 TEST_F(Form1Fixture, ArrowKeysSelectAsClicksDo) {
     fill({kFive[0], kFive[1], kFive[2]});
     select(0);
-    auto *list = child("List1");
+    auto *list = child(form1::List1);
     ASSERT_EQ(QApplication::focusWidget(), list);
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(text("Text3"), "b@x");
-    EXPECT_EQ(text("Label7"), selectedText(2, 3));
+    EXPECT_EQ(text(form1::Text3), "b@x");
+    EXPECT_EQ(text(form1::Label7), selectedText(2, 3));
     QTest::keyClick(list, Qt::Key_End);
-    EXPECT_EQ(text("Text3"), "c@x");
+    EXPECT_EQ(text(form1::Text3), "c@x");
     QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(rowShownSelected(), 1) << "the selection follows the cursor";
-    EXPECT_EQ(text("Label7"), selectedText(2, 3));
+    EXPECT_EQ(text(form1::Label7), selectedText(2, 3));
 
-    press("delete");
+    press(form1::delete_);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(rowShownSelected(), form->addressList().SelectedIndex());
     EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "c@x"}));
@@ -69,22 +69,22 @@ TEST_F(Form1Fixture, TheUserCannotClearTheOneSelection) {
     select(1, Qt::ControlModifier);
     EXPECT_EQ(rowShownSelected(), 1);
     EXPECT_EQ(form->addressList().SelectedIndex(), 1);
-    QTest::keyClick(child("List1"), Qt::Key_Space, Qt::ControlModifier);
+    QTest::keyClick(child(form1::List1), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(rowShownSelected(), 1);
     clickBelowTheRows();
     EXPECT_EQ(rowShownSelected(), 1);
     EXPECT_EQ(form->addressList().SelectedIndex(), 1);
-    EXPECT_EQ(text("Text3"), "b@x");
+    EXPECT_EQ(text(form1::Text3), "b@x");
 }
 
 TEST_F(Form1Fixture, AClickOnTheSelectedEntrySelectsItAgain) {
     fill({kFive[0], kFive[1]});
     select(1);
-    auto *clipboard = child<QLineEdit>("Text3");
+    auto *clipboard = child<QLineEdit>(form1::Text3);
     clipboard->setFocus();
     QTest::keyClicks(clipboard, " typed");
-    ASSERT_EQ(text("Text3"), "b@x typed");
+    ASSERT_EQ(text(form1::Text3), "b@x typed");
     select(1);
-    EXPECT_EQ(text("Text3"), "b@x");
-    EXPECT_EQ(text("Label7"), selectedText(2, 2));
+    EXPECT_EQ(text(form1::Text3), "b@x");
+    EXPECT_EQ(text(form1::Label7), selectedText(2, 2));
 }

@@ -11,14 +11,14 @@ using namespace ravelo::testing;
 namespace {
 
 struct ToolWindows : Form1Fixture {
-    QWidget *form2() const { return form->findChild<QWidget *>("Form2"); }
-    QWidget *form3() const { return form->findChild<QWidget *>("Form3"); }
-    QLineEdit *typed() const { return form2()->findChild<QLineEdit *>("Text1"); }
-    void addName() { child<QToolButton>("add")->click(); }
+    QWidget *form2() const { return control<QWidget>(form.get(), form2::window); }
+    QWidget *form3() const { return control<QWidget>(form.get(), form3::window); }
+    QLineEdit *typed() const { return control<QLineEdit>(form2(), form2::Text1); }
+    void addName() { child<QToolButton>(form1::add)->click(); }
     void addTyped(const QString &text) {
         addName();
         typed()->setText(text);
-        form2()->findChild<QPushButton *>("Command2")->click();
+        control<QPushButton>(form2(), form2::Command2)->click();
     }
     // Lets the windows that closed themselves go.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -42,15 +42,15 @@ TEST_F(ToolWindows, AddNameShowsAnEmptyBoxWithTheFocus) {
 TEST_F(ToolWindows, AddAppendsTheTextExactlyAsTypedAndCounts) {
     fill({"a@x"});
     select(0);
-    const QString status = text("Label7");
+    const QString status = text(form1::Label7);
     for (const QString &address : {QStringLiteral("  spaced@x  "), QString(), QStringLiteral("a@x"),
                                    QStringLiteral("caf\u00e9@x")}) {
         addTyped(address);
     }
     EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "  spaced@x  ", "", "a@x", "caf\xe9@x"}));
-    EXPECT_EQ(text("Label5"), "5");
+    EXPECT_EQ(text(form1::Label5), "5");
     EXPECT_FALSE(form2()->isVisible());
-    EXPECT_EQ(text("Label7"), status);
+    EXPECT_EQ(text(form1::Label7), status);
     EXPECT_EQ(form->addressList().SelectedIndex(), 0);
     EXPECT_EQ(typed()->text(), QStringLiteral("caf\u00e9@x")) << "kept until the next Add Name";
 }
@@ -58,11 +58,11 @@ TEST_F(ToolWindows, AddAppendsTheTextExactlyAsTypedAndCounts) {
 TEST_F(ToolWindows, AddAfterRemoveNameBringsTheCountBackInLine) {
     fill({"a@x", "b@x", "c@x"});
     select(1);
-    child<QToolButton>("delete")->click();
-    EXPECT_EQ(text("Label5"), "3");
+    child<QToolButton>(form1::delete_)->click();
+    EXPECT_EQ(text(form1::Label5), "3");
     addTyped("d@x");
     EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "c@x", "d@x"}));
-    EXPECT_EQ(text("Label5"), "3");
+    EXPECT_EQ(text(form1::Label5), "3");
 }
 
 TEST_F(ToolWindows, AddDuringAScanBecomesTheLastEntryAtThatMoment) {
@@ -70,7 +70,7 @@ TEST_F(ToolWindows, AddDuringAScanBecomesTheLastEntryAtThatMoment) {
     pauser.during = [&] { addTyped("typed@x"); };
     fill({"a@x", "b@x"});
     EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "typed@x", "b@x"}));
-    EXPECT_EQ(text("Label5"), "3");
+    EXPECT_EQ(text(form1::Label5), "3");
 }
 
 TEST_F(ToolWindows, CancelEnterAndAddNameAgainAddNothing) {
@@ -82,7 +82,7 @@ TEST_F(ToolWindows, CancelEnterAndAddNameAgainAddNothing) {
     addName();
     EXPECT_TRUE(typed()->text().isEmpty()) << "Add Name empties the box again";
     typed()->setText("never@x");
-    form2()->findChild<QPushButton *>("Command1")->click();
+    control<QPushButton>(form2(), form2::Command1)->click();
     EXPECT_FALSE(form2()->isVisible());
     EXPECT_EQ(form->addressList().Count(), 0);
     addName();
@@ -105,58 +105,58 @@ TEST_F(ToolWindows, TheCloseBoxDestroysTheAddWindowAndAddNameMakesANewOne) {
 
 TEST_F(ToolWindows, F1ShowsTheOneAssistanceWindow) {
     showActive();
-    QTest::keyClick(child("Text3"), Qt::Key_F1);
+    QTest::keyClick(child(form1::Text3), Qt::Key_F1);
     ASSERT_NE(form3(), nullptr);
     EXPECT_TRUE(form3()->isVisible());
     EXPECT_EQ(form3()->windowTitle(), "Help and Tips");
     EXPECT_EQ(form3()->size(), QSize(602, 493));
-    EXPECT_EQ(form3()->findChild<QLabel *>("Label13")->text(), "https://ravelo.example.org/");
-    EXPECT_EQ(form3()->findChild<QLabel *>("Label2")->text(),
+    EXPECT_EQ(control<QLabel>(form3(), form3::Label13)->text(), "https://ravelo.example.org/");
+    EXPECT_EQ(control<QLabel>(form3(), form3::Label2)->text(),
               "How to export your NK2 file to CSV and then import into Microsoft Outlook 2003 ");
-    EXPECT_TRUE(form3()->findChild<QLabel *>("Label2")->font().underline());
-    auto *close = form3()->findChild<QPushButton *>("Command2");
+    EXPECT_TRUE(control<QLabel>(form3(), form3::Label2)->font().underline());
+    auto *close = control<QPushButton>(form3(), form3::Command2);
     EXPECT_EQ(form3()->focusWidget(), close);
 
-    menuItem("Assistance")->trigger();
-    EXPECT_EQ(form->findChildren<QWidget *>("Form3").size(), 1);
+    menuItem(form1::Assistance)->trigger();
+    EXPECT_EQ(form->findChildren<QWidget *>(objectName(form3::window)).size(), 1);
 
     QTest::keyClick(close, Qt::Key_Return);
     EXPECT_FALSE(form3()->isVisible());
     QPointer<QWidget> same = form3();
-    menuItem("Assistance")->trigger();
+    menuItem(form1::Assistance)->trigger();
     EXPECT_EQ(form3(), same.data());
     EXPECT_TRUE(form3()->isVisible());
 }
 
 TEST_F(ToolWindows, ClosingTheAssistanceWindowThenAssistanceShowsANewOne) {
-    menuItem("Assistance")->trigger();
+    menuItem(form1::Assistance)->trigger();
     QPointer<QWidget> first = form3();
-    const QRect labelPlace = first->findChild<QLabel *>("Label3")->geometry();
+    const QRect labelPlace = control<QLabel>(first, form3::Label3)->geometry();
     first->resize(200, 100);
-    EXPECT_EQ(first->findChild<QLabel *>("Label3")->geometry(), labelPlace) << "nothing moves";
+    EXPECT_EQ(control<QLabel>(first, form3::Label3)->geometry(), labelPlace) << "nothing moves";
     first->close();
     settle();
     EXPECT_TRUE(first.isNull());
-    menuItem("Assistance")->trigger();
+    menuItem(form1::Assistance)->trigger();
     ASSERT_NE(form3(), nullptr);
     EXPECT_TRUE(form3()->isVisible());
 }
 
 TEST_F(ToolWindows, AboutShowsTheMakersInAnInformationBox) {
     fill({"a@x"});
-    const QString status = text("Label7");
-    menuItem("About")->trigger();
+    const QString status = text(form1::Label7);
+    menuItem(form1::About)->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "About Ravelo version .02 beta");
     EXPECT_EQ(messages.shown[0].style, 64);
     EXPECT_EQ(messages.shown[0].text,
               "View Outlook Autocompletion cache file using Ravelo.Made by the Ravelo developers - "
               "https://ravelo.example.org/");
-    EXPECT_EQ(text("Label7"), status);
+    EXPECT_EQ(text(form1::Label7), status);
 }
 
 TEST_F(ToolWindows, ClosingTheMainWindowWithTheOthersOpenEndsTheProgram) {
-    menuItem("Assistance")->trigger();
+    menuItem(form1::Assistance)->trigger();
     addName();
     form->close();
     EXPECT_EQ(endings, 1);
@@ -172,16 +172,16 @@ TEST_F(ToolWindows, TheMainWindowsShortcutsAndAccessKeysStayInTheMainWindow) {
     EXPECT_TRUE(typed()->text().isEmpty()) << "Ctrl+X cuts, as in any text box";
     QTest::keyClick(typed(), Qt::Key_F1);
     QTest::keyClick(typed(), Qt::Key_B, Qt::AltModifier);
-    auto *addButton = form2()->findChild<QPushButton *>("Command2");
+    auto *addButton = control<QPushButton>(form2(), form2::Command2);
     addButton->setFocus();
     QTest::keyClick(addButton, Qt::Key_X, Qt::ControlModifier);
     QTest::keyClick(addButton, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(form3(), nullptr) << "F1 is the main window's";
     EXPECT_TRUE(chooser.requests.empty()) << "Alt+B is the main window's";
 
-    menuItem("Assistance")->trigger();
+    menuItem(form1::Assistance)->trigger();
     activate(form3());
-    auto *close = form3()->findChild<QPushButton *>("Command2");
+    auto *close = control<QPushButton>(form3(), form3::Command2);
     QTest::keyClick(close, Qt::Key_X, Qt::ControlModifier);
     QTest::keyClick(close, Qt::Key_E, Qt::AltModifier);
     EXPECT_EQ(endings, 0);
@@ -189,6 +189,6 @@ TEST_F(ToolWindows, TheMainWindowsShortcutsAndAccessKeysStayInTheMainWindow) {
     EXPECT_TRUE(form3()->isVisible());
 
     activate(form.get());
-    QTest::keyClick(child("Text3"), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(child(form1::Text3), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(endings, 1);
 }

@@ -18,12 +18,12 @@ namespace {
 
 struct WindowLook : Form1Fixture {
     QWidget *openAssistance() {
-        menuItem("Assistance")->trigger();
-        return form->findChild<QWidget *>("Form3");
+        menuItem(form1::Assistance)->trigger();
+        return control<QWidget>(form.get(), form3::window);
     }
     QWidget *openAdd() {
-        press("add");
-        return form->findChild<QWidget *>("Form2");
+        press(form1::add);
+        return control<QWidget>(form.get(), form2::window);
     }
 };
 
@@ -61,7 +61,7 @@ TEST_F(WindowLook, LabelsBreakTheirLinesAtSpacesOnly) {
             at = end;
         }
     }
-    const QStringList path = form3->findChild<SpaceWrappedLabel *>("Label3")->shownLines();
+    const QStringList path = control<SpaceWrappedLabel>(form3, form3::Label3)->shownLines();
     EXPECT_EQ(path.size(), 3) << path.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(path.filter(QStringLiteral("C:\\Documents")).size() == 1);
 }
@@ -81,15 +81,15 @@ TEST_F(WindowLook, TextBoxesTakeMoreThan32767Characters) {
     const QString longText(40000, QLatin1Char('a'));
     QGuiApplication::clipboard()->setText(longText);
     showActive();
-    for (const char *name : {"Text1", "Text2", "Text3"}) {
+    for (ControlName name : {form1::Text1, form1::Text2, form1::Text3}) {
         auto *box = child<QLineEdit>(name);
         box->setFocus();
         box->selectAll();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(box->text().size(), longText.size()) << name;
+        EXPECT_EQ(box->text().size(), longText.size()) << name.text();
     }
     QWidget *form2 = openAdd();
-    auto *typed = form2->findChild<QLineEdit *>("Text1");
+    auto *typed = control<QLineEdit>(form2, form2::Text1);
     QTest::keyClick(typed, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(typed->text().size(), longText.size());
 }
@@ -104,27 +104,27 @@ TEST_F(WindowLook, OnlyTheMsSansSerifStandInSetsItsLettersCloser) {
     QWidget *form3 = openAssistance();
     auto spacing = [](QWidget *widget) { return widget->font().letterSpacing(); };
     const bool standIn = !QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(spacing(form3->findChild<QLabel *>("Label3")), standIn ? 98 : 100);
-    for (const char *arial : {"Label1", "Label2", "Label10", "Label13"}) {
-        EXPECT_EQ(spacing(form3->findChild<QLabel *>(arial)), 100) << arial;
+    EXPECT_EQ(spacing(control<QLabel>(form3, form3::Label3)), standIn ? 98 : 100);
+    for (ControlName arial : {form3::Label1, form3::Label2, form3::Label10, form3::Label13}) {
+        EXPECT_EQ(spacing(control<QLabel>(form3, arial)), 100) << arial.text();
     }
-    for (const char *name : {"Label7", "Label2", "Label5", "Command1"}) {
-        EXPECT_EQ(spacing(child(name)), 100) << name;
+    for (ControlName name : {form1::Label7, form1::Label2, form1::Label5, form1::Command1}) {
+        EXPECT_EQ(spacing(child(name)), 100) << name.text();
     }
 }
 
 TEST_F(WindowLook, EveryControlThatTakesTheFocusHasTheNameReadBesideIt) {
-    const std::pair<const char *, const char *> named[] = {
-        {"Text2", "Locate NK2 file"},  {"Text3", "Address Clipboard"},
-        {"List1", "e-mail Addresses"}, {"Text1", "Export list to CSV file:"},
-        {"Command1", "Browse"},        {"add", "Add Name"},
-        {"delete", "Remove Name"},     {"Command3", "Clear List"},
-        {"Command2", "Export"},
+    const std::pair<ControlName, const char *> named[] = {
+        {form1::Text2, "Locate NK2 file"},  {form1::Text3, "Address Clipboard"},
+        {form1::List1, "e-mail Addresses"}, {form1::Text1, "Export list to CSV file:"},
+        {form1::Command1, "Browse"},        {form1::add, "Add Name"},
+        {form1::delete_, "Remove Name"},    {form1::Command3, "Clear List"},
+        {form1::Command2, "Export"},
     };
     for (const auto &[name, spoken] : named) {
         QAccessibleInterface *control = QAccessible::queryAccessibleInterface(child(name));
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->text(QAccessible::Name), QString::fromLatin1(spoken)) << name;
+        ASSERT_NE(control, nullptr) << name.text();
+        EXPECT_EQ(control->text(QAccessible::Name), QString::fromLatin1(spoken)) << name.text();
     }
     for (QAccessibleInterface *node : accessibleTree(form.get())) {
         EXPECT_NE(node->role(), QAccessible::Graphic) << "the background picture is no control";
@@ -134,7 +134,7 @@ TEST_F(WindowLook, EveryControlThatTakesTheFocusHasTheNameReadBesideIt) {
         }
     }
     QWidget *form2 = openAdd();
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form2->findChild<QLineEdit *>("Text1"))
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control<QLineEdit>(form2, form2::Text1))
                   ->text(QAccessible::Name),
               "Add e-mail address");
 }
@@ -142,11 +142,11 @@ TEST_F(WindowLook, EveryControlThatTakesTheFocusHasTheNameReadBesideIt) {
 // A screen reader reads a label by its text, and is told when it changes.
 TEST_F(WindowLook, TheStatusLineAndTheCountReadAsTheyShow) {
     fill({"a@x"});
-    for (const char *name : {"Label7", "Label5"}) {
+    for (ControlName name : {form1::Label7, form1::Label5}) {
         QAccessibleInterface *label = QAccessible::queryAccessibleInterface(child(name));
-        EXPECT_EQ(label->role(), QAccessible::StaticText) << name;
-        EXPECT_EQ(label->text(QAccessible::Name), text(name)) << name;
+        EXPECT_EQ(label->role(), QAccessible::StaticText) << name.text();
+        EXPECT_EQ(label->text(QAccessible::Name), text(name)) << name.text();
         EXPECT_TRUE(child(name)->accessibleName().isEmpty())
-            << name << ": a fixed name would keep its changes from being told";
+            << name.text() << ": a fixed name would keep its changes from being told";
     }
 }

@@ -40,10 +40,10 @@ std::vector<std::string> waitingSet() {
 
 struct BrowseFixture : ::testing::Test {
     Log log;
-    FakeButton browse{log, "Command1"};
-    FakeButton exportButton{log, "Command2"};
-    FakeLabel status{log, "Label7"};
-    FakeLabel countLabel{log, "Label5"};
+    FakeButton browse{log, form1::Command1};
+    FakeButton exportButton{log, form1::Command2};
+    FakeLabel status{log, form1::Label7};
+    FakeLabel countLabel{log, form1::Label5};
     FakeTextBox cachePath{"start"};
     AddressList list;
     FakePauser pauser{log};

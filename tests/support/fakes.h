@@ -8,10 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "forms/control_names.h"
 #include "platform/code_page.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
 #include "platform/message_box.h"
+#include "support/name_output.h"
 
 // Stand-ins for the window's controls that write what happens to them into one shared log, so
 // that a test can check a whole run of a command in order.
@@ -21,7 +23,7 @@ using Log = std::vector<std::string>;
 
 class FakeLabel final : public Label {
 public:
-    FakeLabel(Log &log, std::string name) : log_(log), name_(std::move(name)) {}
+    FakeLabel(Log &log, ControlName name) : log_(log), name_(name.text()) {}
     void setCaption(const std::string &text) override {
         caption = text;
         log_.push_back(name_ + ": " + text);
@@ -50,11 +52,7 @@ public:
     // Paths are kept as the code page shows them, so that tests can compare their text.
     FilePath path() const override { return nativePath(value).native(); }
     void setPath(const FilePath &path) override {
-        std::string shown;
-        for (char16_t character : std::filesystem::path(path).u16string()) {
-            shown += encodeCharacter(character);
-        }
-        setText(shown);
+        setText(encodeText(std::filesystem::path(path).u16string()));
     }
     void setFocus() override { ++focused; }
     void redraw() override { ++redrawn; }
@@ -66,7 +64,7 @@ public:
 
 class FakeButton final : public Button {
 public:
-    FakeButton(Log &log, std::string name) : log_(log), name_(std::move(name)) {}
+    FakeButton(Log &log, ControlName name) : log_(log), name_(name.text()) {}
     bool isEnabled() const override { return enabled; }
     void setEnabled(bool on) override {
         enabled = on;

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "forms/control_names.h"
+#include "support/name_output.h"
 #include "win32/form1.h"
 #include "win32/form_window.h"
 #include "win32/win32_driver.h"
@@ -55,14 +57,14 @@ struct Win32Form1 : ::testing::Test {
         std::filesystem::remove_all(dir);
     }
 
-    static HWND controlOf(HWND window, std::string_view name) {
+    static HWND controlOf(HWND window, ControlName name) {
         FormWindow *built = FormWindow::of(window);
         return built != nullptr ? built->control(name) : nullptr;
     }
-    HWND control(std::string_view name) const { return controlOf(form->hwnd(), name); }
-    std::string text(std::string_view name) const { return textOf(control(name)); }
+    HWND control(ControlName name) const { return controlOf(form->hwnd(), name); }
+    std::string text(ControlName name) const { return textOf(control(name)); }
     std::vector<std::string> rows() const {
-        HWND list = control("List1");
+        HWND list = control(form1::List1);
         std::vector<std::string> all;
         const auto count = SendMessageA(list, LB_GETCOUNT, 0, 0);
         for (LRESULT row = 0; row < count; ++row) {
@@ -87,9 +89,10 @@ struct Win32Form1 : ::testing::Test {
             typeText(file.wstring());
             pressKey(VK_RETURN);
         });
-        click(control("Command1"));
-        ASSERT_TRUE(waitFor([&] { return text("Label7").starts_with("Finished reading file, "); }))
-            << text("Label7");
+        click(control(form1::Command1));
+        ASSERT_TRUE(waitFor([&] {
+            return text(form1::Label7).starts_with("Finished reading file, ");
+        })) << text(form1::Label7);
         EXPECT_TRUE(answer.answered());
     }
     std::filesystem::path sample() const {

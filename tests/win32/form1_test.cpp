@@ -4,8 +4,8 @@
 #include "forms/event_pauser.h"
 #include "forms/form1_commands.h"
 #include "platform/clock.h"
-#include "win32/message_loop.h"
 #include "win32/form1_fixture.h"
+#include "win32/message_loop.h"
 
 #include <oleacc.h>
 
@@ -19,14 +19,15 @@ using namespace ravelo::testing;
 
 TEST_F(Win32Form1, StartsWithTheTextsOfAnEmptyListAndTheFocusOnBrowse) {
     EXPECT_EQ(textOf(form->hwnd()), "Ravelo");
-    EXPECT_EQ(text("Label7"), prefixed(110, "Click browse to begin."));
-    EXPECT_EQ(text("Label5"), "0");
-    EXPECT_EQ(text("Text1"), "C:\\nk2export.csv");
-    EXPECT_TRUE(text("Text2").ends_with("\\Microsoft\\Outlook\\Outlook.NK2")) << text("Text2");
-    EXPECT_EQ(text("Text3"),
+    EXPECT_EQ(text(form1::Label7), prefixed(110, "Click browse to begin."));
+    EXPECT_EQ(text(form1::Label5), "0");
+    EXPECT_EQ(text(form1::Text1), "C:\\nk2export.csv");
+    EXPECT_TRUE(text(form1::Text2).ends_with("\\Microsoft\\Outlook\\Outlook.NK2"))
+        << text(form1::Text2);
+    EXPECT_EQ(text(form1::Text3),
               "Select the e-mail address from the list below, then Copy & Paste from here.");
     EXPECT_TRUE(rows().empty());
-    EXPECT_EQ(GetFocus(), control("Command1"));
+    EXPECT_EQ(GetFocus(), control(form1::Command1));
 }
 
 TEST_F(Win32Form1, ScansACacheFileAndExportsTheSameBytesAsEveryOtherBuild) {
@@ -36,16 +37,16 @@ TEST_F(Win32Form1, ScansACacheFileAndExportsTheSameBytesAsEveryOtherBuild) {
                                                 "Bob, \"the\" Builder <bob@example.net>",
                                                 "ren\xe9"
                                                 "e@example.fr"}));
-    EXPECT_EQ(text("Label5"), "3");
-    EXPECT_EQ(text("Label7"), "Finished reading file, 3 e-mail addresses found.");
-    EXPECT_EQ(std::filesystem::path(text("Text2")), cache);
-    EXPECT_TRUE(IsWindowEnabled(control("Command1")));
-    EXPECT_TRUE(IsWindowEnabled(control("Command2")));
+    EXPECT_EQ(text(form1::Label5), "3");
+    EXPECT_EQ(text(form1::Label7), "Finished reading file, 3 e-mail addresses found.");
+    EXPECT_EQ(std::filesystem::path(text(form1::Text2)), cache);
+    EXPECT_TRUE(IsWindowEnabled(control(form1::Command1)));
+    EXPECT_TRUE(IsWindowEnabled(control(form1::Command2)));
 
     // The export path typed into its box, then Alt+E and Yes with the mouse.
     const std::filesystem::path exported = dir / "contacts.csv";
-    typeOver(control("Text1"), exported.wstring());
-    ASSERT_EQ(text("Text1"), exported.string());
+    typeOver(control(form1::Text1), exported.wstring());
+    ASSERT_EQ(text(form1::Text1), exported.string());
     std::string prompt;
     DialogAnswer answer("Confirm file export?", [&prompt](HWND box) {
         prompt = textOf(GetDlgItem(box, 0xffff));
@@ -53,10 +54,11 @@ TEST_F(Win32Form1, ScansACacheFileAndExportsTheSameBytesAsEveryOtherBuild) {
     });
     pressKey('E', {VK_MENU});
     ASSERT_TRUE(waitFor([&] {
-        return text("Label7").find("File successfully") != std::string::npos;
-    })) << text("Label7");
+        return text(form1::Label7).find("File successfully") != std::string::npos;
+    })) << text(form1::Label7);
     EXPECT_EQ(prompt, "Are you sure you wish to export this file to\r\n" + exported.string() + "?");
-    EXPECT_EQ(text("Label7"), prefixed(55, "File successfully written to") + exported.string());
+    EXPECT_EQ(text(form1::Label7),
+              prefixed(55, "File successfully written to") + exported.string());
     EXPECT_EQ(readFile(exported),
               readFile(std::filesystem::path(RAVELO_TEST_DATA) / "sample-export.csv"));
     EXPECT_EQ(readFile(cache), readFile(std::filesystem::path(RAVELO_TEST_DATA) / "sample.NK2"))
@@ -89,19 +91,19 @@ struct StatusColors {
 
 TEST_F(Win32Form1, AnExportThatCannotBeWrittenSaysSoInRed) {
     fill({"a@x"});
-    typeOver(control("Text1"), (dir / L"missing" / L"contacts.csv").wstring());
+    typeOver(control(form1::Text1), (dir / L"missing" / L"contacts.csv").wstring());
     DialogAnswer answer("Confirm file export?", [](HWND box) { click(GetDlgItem(box, IDYES)); });
-    StatusColors::status = control("Label7");
+    StatusColors::status = control(form1::Label7);
     StatusColors::seen.clear();
     const UINT_PTR timer = SetTimer(nullptr, 0, 100, StatusColors::sample);
-    click(control("Command2"));
+    click(control(form1::Command2));
     const std::string failure = prefixed(69, "Could not write the file! File NOT exported.");
-    ASSERT_TRUE(waitFor([&] { return text("Label7") == failure; })) << text("Label7");
+    ASSERT_TRUE(waitFor([&] { return text(form1::Label7) == failure; })) << text(form1::Label7);
     ASSERT_TRUE(waitFor([] { return StatusColors::seen.size() >= 3; }, 15000));
     KillTimer(nullptr, timer);
     EXPECT_EQ(StatusColors::seen,
               (std::vector<COLORREF>{RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 0, 255)}));
-    EXPECT_EQ(text("Label7"), failure);
+    EXPECT_EQ(text(form1::Label7), failure);
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
 
@@ -109,15 +111,16 @@ TEST_F(Win32Form1, TheCacheFileReadIsNeverExportedIntoWhateverTheBoxSaysNow) {
     fill({"a@x"});
     const std::filesystem::path cache = dir / "cache.NK2";
     const std::string before = readFile(cache);
-    typeOver(control("Text2"), (dir / L"elsewhere.NK2").wstring());
+    typeOver(control(form1::Text2), (dir / L"elsewhere.NK2").wstring());
     // The same file by another name: other letter case and forward slashes.
     std::wstring other = (dir / L"CACHE.nk2").wstring();
     std::replace(other.begin(), other.end(), L'\\', L'/');
-    typeOver(control("Text1"), other);
+    typeOver(control(form1::Text1), other);
     DialogAnswer answer("Confirm file export?", [](HWND box) { click(GetDlgItem(box, IDYES)); });
-    click(control("Command2"));
+    click(control(form1::Command2));
     const std::string failure = prefixed(69, "Could not write the file! File NOT exported.");
-    ASSERT_TRUE(waitFor([&] { return text("Label7") == failure; }, 15000)) << text("Label7");
+    ASSERT_TRUE(waitFor([&] { return text(form1::Label7) == failure; }, 15000))
+        << text(form1::Label7);
     EXPECT_EQ(readFile(cache), before);
 }
 
@@ -128,54 +131,54 @@ TEST_F(Win32Form1, ACancelledDialogLeavesEverythingAsItWas) {
     ASSERT_TRUE(waitFor(
         [&] { return answer.answered() && findDialog("Choose your NK2 file.") == nullptr; }));
     settle(50);
-    EXPECT_EQ(text("Label7"), prefixed(110, "Click browse to begin."));
-    EXPECT_TRUE(IsWindowEnabled(control("Command1")));
-    EXPECT_TRUE(IsWindowEnabled(control("Command2")));
+    EXPECT_EQ(text(form1::Label7), prefixed(110, "Click browse to begin."));
+    EXPECT_TRUE(IsWindowEnabled(control(form1::Command1)));
+    EXPECT_TRUE(IsWindowEnabled(control(form1::Command2)));
     EXPECT_TRUE(rows().empty());
 }
 
 TEST_F(Win32Form1, AClickOnARowSelectsItAndRemoveNameTakesOnlyThatOneOut) {
     fill({"a@x", "b@x", "c@x"});
-    HWND list = control("List1");
+    HWND list = control(form1::List1);
     RECT row{};
     SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
     clickAt(list, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
-    ASSERT_TRUE(waitFor([&] { return text("Text3") == "b@x"; })) << text("Text3");
-    EXPECT_EQ(text("Label7"), "Finished reading file, 3 e-mail addresses found." +
-                                  std::string(60, ' ') + "Now Selected: 2 of 3");
+    ASSERT_TRUE(waitFor([&] { return text(form1::Text3) == "b@x"; })) << text(form1::Text3);
+    EXPECT_EQ(text(form1::Label7), "Finished reading file, 3 e-mail addresses found." +
+                                       std::string(60, ' ') + "Now Selected: 2 of 3");
     pressKey(VK_DOWN);  // the keyboard selects too
-    ASSERT_TRUE(waitFor([&] { return text("Text3") == "c@x"; }));
+    ASSERT_TRUE(waitFor([&] { return text(form1::Text3) == "c@x"; }));
     pressKey(VK_UP);
-    ASSERT_TRUE(waitFor([&] { return text("Text3") == "b@x"; }));
+    ASSERT_TRUE(waitFor([&] { return text(form1::Text3) == "b@x"; }));
 
-    click(control("delete"));
+    click(control(form1::delete_));
     ASSERT_TRUE(waitFor([&] { return rows().size() == 2; }));
     EXPECT_EQ(rows(), (std::vector<std::string>{"a@x", "c@x"}));
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR) << "no entry selected";
-    EXPECT_EQ(text("Label5"), "3") << "the count waits for the next count";
-    EXPECT_EQ(text("Text3"), "b@x");
+    EXPECT_EQ(text(form1::Label5), "3") << "the count waits for the next count";
+    EXPECT_EQ(text(form1::Text3), "b@x");
     EXPECT_EQ(GetFocus(), list);
 
-    click(control("Command3"));
+    click(control(form1::Command3));
     ASSERT_TRUE(waitFor([&] { return rows().empty(); }));
-    EXPECT_EQ(text("Label5"), "0");
-    EXPECT_EQ(text("Label7"),
+    EXPECT_EQ(text(form1::Label5), "0");
+    EXPECT_EQ(text(form1::Label7),
               "All addresses cleared." + std::string(113, ' ') + "Click browse to begin.");
 }
 
 TEST_F(Win32Form1, ShortcutsWinOverTheTextBoxesOfTheMainWindowOnly) {
-    click(control("Text3"));
+    click(control(form1::Text3));
     settle(50);
     pressKey(VK_HOME);
     pressKey(VK_END, {VK_SHIFT});
     pressKey('X', {VK_CONTROL});
     settle(100);
     EXPECT_EQ(endings, 1);
-    EXPECT_EQ(text("Text3"),
+    EXPECT_EQ(text(form1::Text3),
               "Select the e-mail address from the list below, then Copy & Paste from here.");
     pressKey('D', {VK_CONTROL});  // By Domain does nothing
     settle(50);
-    EXPECT_EQ(text("Label7"), prefixed(110, "Click browse to begin."));
+    EXPECT_EQ(text(form1::Label7), prefixed(110, "Click browse to begin."));
 
     pressKey('A', {VK_MENU});
     ASSERT_TRUE(
@@ -187,7 +190,7 @@ TEST_F(Win32Form1, ShortcutsWinOverTheTextBoxesOfTheMainWindowOnly) {
     pressKey(VK_F1);
     settle(100);
     EXPECT_EQ(endings, 1) << "Ctrl+X in the add window cuts";
-    EXPECT_EQ(textOf(controlOf(form->form2Window(), "Text1")), "");
+    EXPECT_EQ(textOf(controlOf(form->form2Window(), form2::Text1)), "");
     EXPECT_EQ(form->form3Window(), nullptr) << "F1 belongs to the main window";
 }
 
@@ -214,16 +217,16 @@ std::wstring accessibleName(HWND control) {
 }
 
 TEST_F(Win32Form1, AScreenReaderNamesEveryControlByTheTextBeforeIt) {
-    EXPECT_EQ(accessibleName(control("Text2")), L"Locate NK2 file");
-    EXPECT_EQ(accessibleName(control("Text3")), L"Address Clipboard");
-    EXPECT_EQ(accessibleName(control("Text1")), L"Export list to CSV file:");
-    EXPECT_EQ(accessibleName(control("Command1")), L"Browse");
+    EXPECT_EQ(accessibleName(control(form1::Text2)), L"Locate NK2 file");
+    EXPECT_EQ(accessibleName(control(form1::Text3)), L"Address Clipboard");
+    EXPECT_EQ(accessibleName(control(form1::Text1)), L"Export list to CSV file:");
+    EXPECT_EQ(accessibleName(control(form1::Command1)), L"Browse");
     // Windows names a list box after the label before it too; Wine names none.
-    EXPECT_EQ(GetWindow(control("List1"), GW_HWNDPREV), control("Label8"));
+    EXPECT_EQ(GetWindow(control(form1::List1), GW_HWNDPREV), control(form1::Label8));
     pressKey('A', {VK_MENU});
     ASSERT_TRUE(
         waitFor([&] { return form->form2Window() && IsWindowVisible(form->form2Window()); }));
-    EXPECT_EQ(accessibleName(controlOf(form->form2Window(), "Text1")), L"Add e-mail address");
+    EXPECT_EQ(accessibleName(controlOf(form->form2Window(), form2::Text1)), L"Add e-mail address");
 }
 
 TEST_F(Win32Form1, AddNameAddsTheTypedTextAndTheCloseBoxDestroysTheWindow) {
@@ -233,43 +236,43 @@ TEST_F(Win32Form1, AddNameAddsTheTypedTextAndTheCloseBoxDestroysTheWindow) {
     HWND form2 = form->form2Window();
     moveAside(form2);
     EXPECT_EQ(textOf(form2), "Add e-mail address");
-    EXPECT_EQ(GetFocus(), controlOf(form2, "Text1"));
+    EXPECT_EQ(GetFocus(), controlOf(form2, form2::Text1));
     typeText(L"  d\u00e9@x  ");
     pressKey(VK_RETURN);  // adds nothing
     settle(50);
     EXPECT_TRUE(rows().empty());
-    click(controlOf(form2, "Command2"));
+    click(controlOf(form2, form2::Command2));
     ASSERT_TRUE(waitFor([&] { return rows().size() == 1; }));
     EXPECT_EQ(rows(), std::vector<std::string>{"  d\xe9@x  "});
-    EXPECT_EQ(text("Label5"), "1");
+    EXPECT_EQ(text(form1::Label5), "1");
     EXPECT_FALSE(IsWindowVisible(form2));
     EXPECT_FALSE(IsWindowEnabled(form2));
 
-    click(control("add"));
+    click(control(form1::add));
     ASSERT_TRUE(waitFor([&] { return IsWindowVisible(form2); }));
     EXPECT_EQ(form->form2Window(), form2) << "shown again, not made anew";
-    EXPECT_EQ(textOf(controlOf(form2, "Text1")), "");
+    EXPECT_EQ(textOf(controlOf(form2, form2::Text1)), "");
     typeText(L"never@x");
     settle(50);
     SendMessageW(form2, WM_SYSCOMMAND, SC_CLOSE, 0);  // its close box
     settle(50);
     EXPECT_FALSE(IsWindow(form2));
     EXPECT_EQ(form->form2Window(), nullptr);
-    click(control("add"));
+    click(control(form1::add));
     ASSERT_TRUE(waitFor([&] { return form->form2Window() != nullptr; }));
-    EXPECT_EQ(textOf(controlOf(form->form2Window(), "Text1")), "");
+    EXPECT_EQ(textOf(controlOf(form->form2Window(), form2::Text1)), "");
     EXPECT_EQ(rows().size(), 1u);
 }
 
 TEST_F(Win32Form1, F1ShowsTheOneAssistanceWindowAndEnterOnCloseHidesIt) {
-    click(control("Text2"));
+    click(control(form1::Text2));
     pressKey(VK_F1);
     ASSERT_TRUE(
         waitFor([&] { return form->form3Window() && IsWindowVisible(form->form3Window()); }));
     HWND form3 = form->form3Window();
     EXPECT_EQ(textOf(form3), "Help and Tips");
-    EXPECT_EQ(textOf(controlOf(form3, "Label13")), "https://ravelo.example.org/");
-    EXPECT_EQ(GetFocus(), controlOf(form3, "Command2"));
+    EXPECT_EQ(textOf(controlOf(form3, form3::Label13)), "https://ravelo.example.org/");
+    EXPECT_EQ(GetFocus(), controlOf(form3, form3::Command2));
     pressKey(VK_ESCAPE);  // does nothing
     settle(50);
     EXPECT_TRUE(IsWindowVisible(form3));
@@ -324,7 +327,7 @@ TEST_F(Win32Form1, AboutShowsTheMakersInAnInformationBox) {
     EXPECT_FALSE(hasNo) << "one OK button";
     EXPECT_TRUE(addWindowWaits) << "no command starts while the box is open";
     EXPECT_TRUE(IsWindowEnabled(form->form2Window()));
-    EXPECT_EQ(text("Label7"), prefixed(110, "Click browse to begin."));
+    EXPECT_EQ(text(form1::Label7), prefixed(110, "Click browse to begin."));
 }
 
 TEST_F(Win32Form1, TheCloseBoxEndsTheProgram) {
@@ -371,12 +374,12 @@ TEST_F(Win32Form1, APauseHandlesMessagesAndSleepsWhileItWaits) {
 TEST_F(Win32Form1, AnExportPathTypedOutsideTheCodePageNamesTheFileTyped) {
     fill({"a@x"});
     const std::filesystem::path typed = dir / L"\u0141\u00f3d\u017a-\u65e5\u672c.csv";
-    typeOver(control("Text1"), typed.wstring());
+    typeOver(control(form1::Text1), typed.wstring());
     DialogAnswer answer("Confirm file export?", [](HWND box) { click(GetDlgItem(box, IDYES)); });
-    click(control("Command2"));
+    click(control(form1::Command2));
     ASSERT_TRUE(waitFor([&] {
-        return text("Label7").find("File successfully") != std::string::npos;
-    })) << text("Label7");
+        return text(form1::Label7).find("File successfully") != std::string::npos;
+    })) << text(form1::Label7);
     EXPECT_TRUE(std::filesystem::exists(typed));
     EXPECT_FALSE(std::filesystem::exists(dir / L"?\u00f3d?-??.csv"));  // through the code page
     EXPECT_NE(readFile(typed).find("\"a@x\",\"SMTP\",\"(a@x)\""), std::string::npos);

@@ -13,12 +13,12 @@ using namespace ravelo;
 using namespace ravelo::testing;
 
 TEST(Win32FormWindow, TwoQuickClicksOnAPictureButtonAreTwoClicks) {
-    std::vector<std::string> clicks;
+    std::vector<ControlName> clicks;
     FormWindow window(form1Layout(), nullptr,
                       {.control =
-                           [&](std::string_view name, int notification) {
+                           [&](ControlName name, int notification) {
                                if (notification == BN_CLICKED) {
-                                   clicks.emplace_back(name);
+                                   clicks.push_back(name);
                                }
                            },
                        .menu = nullptr,
@@ -27,10 +27,10 @@ TEST(Win32FormWindow, TwoQuickClicksOnAPictureButtonAreTwoClicks) {
     ShowWindow(window.hwnd(), SW_SHOW);
     SetForegroundWindow(window.hwnd());
     settle(100);
-    click(window.control("delete"));
-    click(window.control("delete"));
+    click(window.control(form1::delete_));
+    click(window.control(form1::delete_));
     ASSERT_TRUE(waitFor([&] { return clicks.size() == 2; })) << clicks.size();
-    EXPECT_EQ(clicks, (std::vector<std::string>{"delete", "delete"}));
+    EXPECT_EQ(clicks, (std::vector<ControlName>{form1::delete_, form1::delete_}));
 }
 
 TEST(Win32FormWindow, TheCloseBoxDestroysAWindowWithoutAHandler) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "forms/window_layouts.h"
+#include "support/tab_orders.h"
 #include "win32/form1_fixture.h"
 #include "win32/text_win32.h"
 
@@ -26,12 +27,12 @@ RECT placeOf(HWND control) {
 
 struct Win32Layout : Win32Form1 {
     HWND open(const WindowLayout &layout) {
-        if (layout.name == "Form2") {
+        if (layout.name == form2::window) {
             pressKey('A', {VK_MENU});
             waitFor([&] { return form->form2Window() != nullptr; });
             return form->form2Window();
         }
-        if (layout.name == "Form3") {
+        if (layout.name == form3::window) {
             SetForegroundWindow(form->hwnd());
             settle(50);
             pressKey(VK_F1);
@@ -44,7 +45,7 @@ struct Win32Layout : Win32Form1 {
     static void checkControls(HWND window, const WindowLayout &layout) {
         const int dpi = FormWindow::of(window)->dpi();
         for (const ControlLayout &row : layout.controls) {
-            SCOPED_TRACE(std::string(layout.name) + "." + std::string(row.name));
+            SCOPED_TRACE(std::string(layout.name.text()) + "." + std::string(row.name.text()));
             HWND control = controlOf(window, row.name);
             ASSERT_NE(control, nullptr);
             const RECT place = placeOf(control);
@@ -67,35 +68,20 @@ struct Win32Layout : Win32Form1 {
             const bool tabStop = (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0;
             EXPECT_EQ(tabStop, row.takesFocus());
             if (row.kind != ControlKind::kTextBox && row.kind != ControlKind::kListBox &&
-                row.name != "Label13") {
+                row.name != form3::Label13) {
                 EXPECT_EQ(textOf(control), row.caption);
             }
         }
     }
 
-    static std::vector<std::string> tabOrder(const WindowLayout &layout) {
-        std::vector<const ControlLayout *> rows;
-        for (const ControlLayout &row : layout.controls) {
-            if (row.takesFocus()) {
-                rows.push_back(&row);
-            }
-        }
-        std::ranges::stable_sort(rows, {}, &ControlLayout::tabIndex);
-        std::vector<std::string> names;
-        for (const ControlLayout *row : rows) {
-            names.emplace_back(row->name);
-        }
-        return names;
-    }
-
-    static std::vector<std::string> walkTabs(HWND window, const WindowLayout &layout,
+    static std::vector<ControlName> walkTabs(HWND window, const WindowLayout &layout,
                                              std::size_t count) {
-        std::vector<std::string> walked;
+        std::vector<ControlName> walked;
         HWND at = GetNextDlgTabItem(window, nullptr, FALSE);
         for (std::size_t i = 0; i < count && at != nullptr; ++i) {
             for (const ControlLayout &row : layout.controls) {
                 if (controlOf(window, row.name) == at) {
-                    walked.emplace_back(row.name);
+                    walked.push_back(row.name);
                 }
             }
             at = GetNextDlgTabItem(window, at, FALSE);
@@ -108,7 +94,7 @@ struct Win32Layout : Win32Form1 {
 
 TEST_F(Win32Layout, EveryWindowShowsItsRowsInItsFrame) {
     for (const WindowLayout *layout : {&form1Layout(), &form2Layout(), &form3Layout()}) {
-        SCOPED_TRACE(std::string(layout->name));
+        SCOPED_TRACE(std::string(layout->name.text()));
         HWND window = open(*layout);
         ASSERT_NE(window, nullptr);
         // The system's DPI: 96 unless the test run sets another.
@@ -131,8 +117,12 @@ TEST_F(Win32Layout, EveryWindowShowsItsRowsInItsFrame) {
         EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_BIG, 0) != 0, !layout->icon.empty());
 
         checkControls(window, *layout);
-        const std::vector<std::string> order = tabOrder(*layout);
-        EXPECT_EQ(walkTabs(window, *layout, order.size()), order);
+        const std::vector<ControlName> order = tabOrderOf(*layout);
+        EXPECT_EQ(walkTabs(window, *layout, order.size() + 1), [&] {
+            std::vector<ControlName> round = order;
+            round.push_back(order.front());  // and round again
+            return round;
+        }());
     }
 }
 
@@ -143,15 +133,15 @@ TEST_F(Win32Layout, LabelsLieUnderTheOtherControlsAndTheCountOverItsLabel) {
          child = GetWindow(child, GW_HWNDNEXT)) {
         stack.push_back(child);
     }
-    auto depth = [&](std::string_view name) {
+    auto depth = [&](ControlName name) {
         return std::ranges::find(stack, controlOf(window, name)) - stack.begin();
     };
-    EXPECT_LT(depth("Label5"), depth("Label1"));
-    EXPECT_LT(depth("List1"), depth("Label1"));
+    EXPECT_LT(depth(form1::Label5), depth(form1::Label1));
+    EXPECT_LT(depth(form1::List1), depth(form1::Label1));
     // The count shows over its label where the two meet.
-    RECT count = placeOf(controlOf(window, "Label5"));
+    RECT count = placeOf(controlOf(window, form1::Label5));
     POINT inside{count.left + 3, count.top + 3};
-    EXPECT_EQ(ChildWindowFromPointEx(window, inside, CWP_ALL), controlOf(window, "Label5"));
+    EXPECT_EQ(ChildWindowFromPointEx(window, inside, CWP_ALL), controlOf(window, form1::Label5));
 }
 
 TEST_F(Win32Layout, MenusShowTheirRowsWithTheirShortcuts) {
@@ -200,7 +190,7 @@ TEST_F(Win32Layout, LabelsBreakTheirLinesAtSpacesOnly) {
             at = end;
         }
     }
-    const std::vector<std::wstring> path = window.shownLines(window.control("Label3"));
+    const std::vector<std::wstring> path = window.shownLines(window.control(form3::Label3));
     EXPECT_EQ(path.size(), 3u);
     EXPECT_EQ(std::ranges::count_if(path,
                                     [](const std::wstring &line) {
@@ -210,7 +200,7 @@ TEST_F(Win32Layout, LabelsBreakTheirLinesAtSpacesOnly) {
 }
 
 TEST_F(Win32Layout, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
-    HWND status = control("Label7");
+    HWND status = control(form1::Label7);
     const std::string texts[] = {
         prefixed(108, "Browsing for File..."),
         prefixed(110, "Click browse to begin."),
