@@ -77,14 +77,4 @@ std::string aboutText();
 using Form1Click = void (Form1Commands::*)();
 Form1Click clickCommand(WindowName window, ControlName control);
 
-// What a front end's main window asks of the system. Left empty, each is the system's own;
-// tests put in their own.
-struct Form1Services {
-    FileChooser *chooser = nullptr;
-    MessageBoxes *messages = nullptr;
-    Pauser *pauser = nullptr;
-    SpecialFolderRequest specialFolder = requestSpecialFolder;
-    std::function<void()> endProgram;
-};
-
 }  // namespace ravelo

@@ -7,12 +7,14 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QPointer>
 #include <QToolButton>
+#include <QWidget>
+#include <utility>
 
+#include "forms/control_names.h"
 #include "forms/event_pauser.h"
 #include "forms/window_layouts.h"
-#include "platform/end_program.h"
 #include "qt/address_list_model.h"
 #include "qt/dialogs.h"
 #include "qt/event_loop_pauser.h"
@@ -23,39 +25,29 @@
 #include "qt/window_style.h"
 
 namespace ravelo {
+namespace {
 
-struct Form1::Form2Parts {
-    ToolWindow *window;
-    WidgetWindow shown{window};
-    WidgetTextBox text1{control<QLineEdit>(window, form2::Text1)};
-    Form2Controls controls{shown, text1};
+// A secondary window on Qt. Its owner, the main window, deletes it; its close box deletes it
+// sooner.
+class MadeToolWindow final : public MadeWindow {
+public:
+    explicit MadeToolWindow(ToolWindow *window) : window_(window), shown_(window) {}
+    bool isOpen() const override { return window_ && !window_->closedByUser(); }
+    Window &window() override { return shown_; }
+    std::unique_ptr<TextBox> textBox(ControlName name) override {
+        return std::make_unique<WidgetTextBox>(control<QLineEdit>(window_.data(), name));
+    }
+
+private:
+    QPointer<ToolWindow> window_;
+    WidgetWindow shown_;
 };
 
-struct Form1::Form3Parts {
-    ToolWindow *window;
-    WidgetWindow shown{window};
-    Form3Controls controls{shown};
-};
+}  // namespace
 
 Form1::Form1(Form1Services services)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint) {
-    if (services.pauser == nullptr) {
-        ownPauser_ = std::make_unique<EventPauser>(clock_, handleQtEvents);
-        services.pauser = ownPauser_.get();
-    }
-    if (services.chooser == nullptr) {
-        ownChooser_ = std::make_unique<DialogFileChooser>(this);
-        services.chooser = ownChooser_.get();
-    }
-    if (services.messages == nullptr) {
-        ownMessages_ = std::make_unique<DialogMessageBoxes>(this);
-        services.messages = ownMessages_.get();
-    }
-    if (!services.endProgram) {
-        services.endProgram = endProgramNow;
-    }
-
     const WindowLayout &form = form1Layout();
     auto *client = new QWidget(this);
     client->setFixedSize(twipsSize(form.clientWidth, form.clientHeight));
@@ -65,8 +57,7 @@ Form1::Form1(Form1Services services)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     auto *listView = control<ListBoxView>(this, form1::List1);
-    listModel_ = new AddressListModel(list_, this);
-    listView->setModel(listModel_);
+    listView->setModel(new AddressListModel(list_, this));
     listBox_ = std::make_unique<WidgetListBox>(listView);
     status_ = std::make_unique<WidgetLabel>(control<QLabel>(this, form1::Label7));
     count_ = std::make_unique<WidgetLabel>(control<QLabel>(this, form1::Label5));
@@ -76,78 +67,55 @@ Form1::Form1(Form1Services services)
     browse_ = std::make_unique<WidgetButton>(control<QToolButton>(this, form1::Command1));
     export_ = std::make_unique<WidgetButton>(control<QToolButton>(this, form1::Command2));
 
-    commands_ = std::make_unique<Form1Commands>(
-        list_,
-        Form1Controls{*status_, *count_, *exportPath_, *cachePath_, *clipboard_, *listBox_,
-                      *browse_, *export_},
-        CommandServices{*services.chooser, *services.messages, *services.pauser, *this,
-                        services.specialFolder, services.endProgram});
-    connectControls();
-    commands_->Form_Load();
+    presenter_ =
+        std::make_unique<Form1Presenter>(list_,
+                                         Form1Controls{*status_, *count_, *exportPath_, *cachePath_,
+                                                       *clipboard_, *listBox_, *browse_, *export_},
+                                         std::move(services), static_cast<FrontEnd &>(*this));
+    connectEvents(this, form);
+    connect(listView, &ListBoxView::selectedByUser, this,
+            [p = presenter_.get()](int row) { p->select(row); });
 }
 
 Form1::~Form1() = default;
 
-void Form1::connectControls() {
-    connectClicks(this, form1Layout());
-    for (const MenuLayout &menu : form1Layout().menus) {
-        for (const MenuItemLayout &item : menu.items) {
-            if (const Form1Click command = clickCommand(form1::window, item.name)) {
-                connect(control<QAction>(this, item.name), &QAction::triggered, this,
-                        [c = commands_.get(), command] { (c->*command)(); });
-            }
-        }
-    }
-    connect(control<ListBoxView>(this, form1::List1), &ListBoxView::selectedByUser, this,
-            [c = commands_.get()](int row) { c->List1_Click(row); });
-}
-
-Form2Controls *Form1::form2() {
-    return form2_ ? &form2_->controls : nullptr;
-}
-
-Form3Controls *Form1::form3() {
-    return form3_ ? &form3_->controls : nullptr;
-}
-
-// A window closed with its close box is made anew on its next use, even before it is gone.
-template <class Parts>
-void Form1::forgetWhenClosed(std::unique_ptr<Parts> &parts) {
-    ToolWindow *window = parts->window;
-    connect(window, &ToolWindow::closedByUser, this, [&parts, window] {
-        if (parts && parts->window == window) {
-            parts.reset();
-        }
-    });
-}
-
-// Every button of the window runs its command when clicked.
-void Form1::connectClicks(QWidget *window, const WindowLayout &layout) {
+// Every button of the window, and every item of its menus, goes to the presenter when clicked.
+void Form1::connectEvents(QWidget *window, const WindowLayout &layout) {
     for (const ControlLayout &row : layout.controls) {
-        if (const Form1Click command = clickCommand(layout.name, row.name)) {
-            connect(control<QAbstractButton>(window, row.name), &QAbstractButton::clicked, this,
-                    [c = commands_.get(), command] { (c->*command)(); });
+        if (auto *button = control<QAbstractButton>(window, row.name)) {
+            connect(button, &QAbstractButton::clicked, this,
+                    [p = presenter_.get(), &layout, &row] { p->click(layout.name, row.name); });
+        }
+    }
+    for (const MenuLayout &menu : layout.menus) {
+        for (const MenuItemLayout &item : menu.items) {
+            connect(control<QAction>(window, item.name), &QAction::triggered, this,
+                    [p = presenter_.get(), &layout, &item] { p->click(layout.name, item.name); });
         }
     }
 }
 
-Form2Controls &Form1::createForm2() {
-    form2_.reset(new Form2Parts{new ToolWindow(this, form2Layout())});
-    connectClicks(form2_->window, form2Layout());
-    forgetWhenClosed(form2_);
-    return form2_->controls;
+std::unique_ptr<Pauser> Form1::makePauser(const Clock &clock) {
+    return std::make_unique<EventPauser>(clock, handleQtEvents);
 }
 
-Form3Controls &Form1::createForm3() {
-    form3_.reset(new Form3Parts{new ToolWindow(this, form3Layout())});
-    connectClicks(form3_->window, form3Layout());
-    forgetWhenClosed(form3_);
-    return form3_->controls;
+std::unique_ptr<FileChooser> Form1::makeChooser() {
+    return std::make_unique<DialogFileChooser>(this);
+}
+
+std::unique_ptr<MessageBoxes> Form1::makeMessages() {
+    return std::make_unique<DialogMessageBoxes>(this);
+}
+
+std::unique_ptr<MadeWindow> Form1::makeWindow(const WindowLayout &layout) {
+    auto *window = new ToolWindow(this, layout);
+    connectEvents(window, layout);
+    return std::make_unique<MadeToolWindow>(window);
 }
 
 void Form1::closeEvent(QCloseEvent *event) {
     event->accept();
-    commands_->exit_Click();
+    presenter_->close();
 }
 
 }  // namespace ravelo

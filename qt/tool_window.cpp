@@ -23,7 +23,7 @@ ToolWindow::ToolWindow(QWidget *owner, const WindowLayout &layout)
 
 void ToolWindow::closeEvent(QCloseEvent *event) {
     event->accept();
-    emit closedByUser();
+    closedByUser_ = true;
     deleteLater();
 }
 

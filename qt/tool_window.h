@@ -15,12 +15,14 @@ class ToolWindow final : public QWidget {
 public:
     ToolWindow(QWidget *owner, const WindowLayout &layout);
 
-signals:
-    // The user closed the window with its close box; it deletes itself.
-    void closedByUser();
+    // True once the user closed the window with its close box; it then deletes itself.
+    bool closedByUser() const { return closedByUser_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    bool closedByUser_ = false;
 };
 
 }  // namespace ravelo

@@ -1,33 +1,34 @@
 #include "win32/form1.h"
 
+#include <utility>
+
 #include "forms/event_pauser.h"
 #include "forms/window_layouts.h"
-#include "platform/end_program.h"
 #include "win32/dialogs_win32.h"
 #include "win32/message_loop.h"
 
-#include <string_view>
-
 namespace ravelo {
 
-struct Form1::Form2Parts {
-    FormWindow window;
-    Win32Window shown{window.hwnd()};
-    Win32TextBox text1{window.control(form2::Text1)};
-    Form2Controls controls{shown, text1};
-};
+// A secondary window on Win32. Its close box destroys it; the object lives on, empty, until the
+// presenter makes the window anew.
+class MadeFormWindow final : public MadeWindow {
+public:
+    MadeFormWindow(const WindowLayout &layout, HWND owner, FormWindow::Events events)
+        : window_(layout, owner, std::move(events)) {}
+    HWND hwnd() const { return window_.hwnd(); }
+    bool isOpen() const override { return window_.hwnd() != nullptr; }
+    Window &window() override { return shown_; }
+    std::unique_ptr<TextBox> textBox(ControlName name) override {
+        return std::make_unique<Win32TextBox>(window_.control(name));
+    }
 
-struct Form1::Form3Parts {
-    FormWindow window;
-    Win32Window shown{window.hwnd()};
-    Form3Controls controls{shown};
+private:
+    FormWindow window_;
+    Win32Window shown_{window_.hwnd()};
 };
 
 Form1::Form1(Form1Services services)
-    : window_(form1Layout(), nullptr,
-              {.control = [this](ControlName name, int code) { control(name, code); },
-               .menu = [this](ControlName item) { click(form1::window, item); },
-               .close = [this] { commands_->exit_Click(); }}),
+    : window_(form1Layout(), nullptr, events(form1::window)),
       status_(window_, window_.control(form1::Label7)),
       count_(window_, window_.control(form1::Label5)),
       exportPath_(window_.control(form1::Text1)),
@@ -36,38 +37,39 @@ Form1::Form1(Form1Services services)
       browse_(window_.control(form1::Command1)),
       export_(window_.control(form1::Command2)),
       listBox_(window_.control(form1::List1), list_) {
-    if (services.pauser == nullptr) {
-        ownPauser_ = std::make_unique<EventPauser>(clock_, handleMessages);
-        services.pauser = ownPauser_.get();
-    }
-    if (services.chooser == nullptr) {
-        ownChooser_ = std::make_unique<OpenFileDialog>(hwnd());
-        services.chooser = ownChooser_.get();
-    }
-    if (services.messages == nullptr) {
-        ownMessages_ = std::make_unique<Win32MessageBoxes>(hwnd());
-        services.messages = ownMessages_.get();
-    }
-    if (!services.endProgram) {
-        services.endProgram = endProgramNow;
-    }
-    commands_ = std::make_unique<Form1Commands>(
-        list_,
-        Form1Controls{status_, count_, exportPath_, cachePath_, clipboard_, listBox_, browse_,
-                      export_},
-        CommandServices{*services.chooser, *services.messages, *services.pauser, *this,
-                        services.specialFolder, services.endProgram});
-    commands_->Form_Load();
+    presenter_ =
+        std::make_unique<Form1Presenter>(list_,
+                                         Form1Controls{status_, count_, exportPath_, cachePath_,
+                                                       clipboard_, listBox_, browse_, export_},
+                                         std::move(services), static_cast<FrontEnd &>(*this));
 }
 
 Form1::~Form1() = default;
 
 HWND Form1::form2Window() const {
-    return form2_ ? form2_->window.hwnd() : nullptr;
+    return form2_ != nullptr ? form2_->hwnd() : nullptr;
 }
 
 HWND Form1::form3Window() const {
-    return form3_ ? form3_->window.hwnd() : nullptr;
+    return form3_ != nullptr ? form3_->hwnd() : nullptr;
+}
+
+// A window's events: the clicks on its buttons and menu items; the main window's list and close
+// box too. A secondary window's close box destroys it.
+FormWindow::Events Form1::events(WindowName window) {
+    if (window != form1::window) {
+        return {.control =
+                    [this, window](ControlName name, int code) {
+                        if (code == BN_CLICKED) {
+                            presenter_->click(window, name);
+                        }
+                    },
+                .menu = nullptr,
+                .close = nullptr};
+    }
+    return {.control = [this](ControlName name, int code) { control(name, code); },
+            .menu = [this](ControlName item) { presenter_->click(form1::window, item); },
+            .close = [this] { presenter_->close(); }};
 }
 
 void Form1::control(ControlName name, int notification) {
@@ -75,49 +77,30 @@ void Form1::control(ControlName name, int notification) {
         if (notification == LBN_SELCHANGE) {
             const auto row = SendMessageW(window_.control(form1::List1), LB_GETCURSEL, 0, 0);
             if (row >= 0) {
-                commands_->List1_Click(static_cast<int>(row));
+                presenter_->select(static_cast<int>(row));
             }
         }
     } else if (notification == BN_CLICKED) {
-        click(form1::window, name);
+        presenter_->click(form1::window, name);
     }
 }
 
-void Form1::click(WindowName window, ControlName control) {
-    if (const Form1Click command = clickCommand(window, control)) {
-        (commands_.get()->*command)();
-    }
+std::unique_ptr<Pauser> Form1::makePauser(const Clock &clock) {
+    return std::make_unique<EventPauser>(clock, handleMessages);
 }
 
-// The events of a secondary window: its buttons' clicks; its close box destroys it.
-FormWindow::Events Form1::secondaryEvents(WindowName window) {
-    return {.control =
-                [this, window](ControlName name, int code) {
-                    if (code == BN_CLICKED) {
-                        click(window, name);
-                    }
-                },
-            .menu = nullptr,
-            .close = nullptr};
+std::unique_ptr<FileChooser> Form1::makeChooser() {
+    return std::make_unique<OpenFileDialog>(hwnd());
 }
 
-// A window destroyed by its close box is made anew on its next use.
-Form2Controls *Form1::form2() {
-    return form2_ && form2_->window.hwnd() != nullptr ? &form2_->controls : nullptr;
+std::unique_ptr<MessageBoxes> Form1::makeMessages() {
+    return std::make_unique<Win32MessageBoxes>(hwnd());
 }
 
-Form3Controls *Form1::form3() {
-    return form3_ && form3_->window.hwnd() != nullptr ? &form3_->controls : nullptr;
-}
-
-Form2Controls &Form1::createForm2() {
-    form2_.reset(new Form2Parts{FormWindow(form2Layout(), hwnd(), secondaryEvents(form2::window))});
-    return form2_->controls;
-}
-
-Form3Controls &Form1::createForm3() {
-    form3_.reset(new Form3Parts{FormWindow(form3Layout(), hwnd(), secondaryEvents(form3::window))});
-    return form3_->controls;
+std::unique_ptr<MadeWindow> Form1::makeWindow(const WindowLayout &layout) {
+    auto made = std::make_unique<MadeFormWindow>(layout, hwnd(), events(layout.name));
+    (layout.name == form2::window ? form2_ : form3_) = made.get();
+    return made;
 }
 
 }  // namespace ravelo

@@ -1,22 +1,28 @@
 #pragma once
 
-#include <functional>
+#include <windows.h>
+
 #include <memory>
-#include <string_view>
 
 #include "addresses/address_list.h"
-#include "forms/form1_commands.h"
-#include "forms/secondary_windows.h"
+#include "forms/control_names.h"
+#include "forms/form1_presenter.h"
+#include "forms/window_layout.h"
 #include "platform/clock.h"
-#include "platform/special_folder.h"
+#include "platform/controls.h"
+#include "platform/file_chooser.h"
+#include "platform/message_box.h"
 #include "win32/controls_win32.h"
 #include "win32/form_window.h"
 
 namespace ravelo {
 
-// The main window on Win32, built from its layout; every control event runs the command of the
-// same name. It makes the two secondary windows when their commands first need them.
-class Form1 final : private SecondaryWindows {
+class MadeFormWindow;
+
+// The main window on Win32, built from its layout; every control event goes to the presenter,
+// which runs the command of the same name. It makes the two secondary windows when their
+// commands first need them.
+class Form1 final : private FrontEnd {
 public:
     explicit Form1(Form1Services services = {});
     ~Form1() override;
@@ -28,32 +34,23 @@ public:
     HWND form3Window() const;
 
 private:
-    struct Form2Parts;
-    struct Form3Parts;
-
+    FormWindow::Events events(WindowName window);
     void control(ControlName name, int notification);
-    void click(WindowName window, ControlName control);  // a button or a menu item
-    FormWindow::Events secondaryEvents(WindowName window);
-    Form2Controls *form2() override;
-    Form3Controls *form3() override;
-    Form2Controls &createForm2() override;
-    Form3Controls &createForm3() override;
+    std::unique_ptr<Pauser> makePauser(const Clock &clock) override;
+    std::unique_ptr<FileChooser> makeChooser() override;
+    std::unique_ptr<MessageBoxes> makeMessages() override;
+    std::unique_ptr<MadeWindow> makeWindow(const WindowLayout &layout) override;
 
-    MonotonicClock clock_;
-    std::unique_ptr<Pauser> ownPauser_;
-    std::unique_ptr<FileChooser> ownChooser_;
-    std::unique_ptr<MessageBoxes> ownMessages_;
     AddressList list_;
     FormWindow window_;
-
     Win32Label status_, count_;
     Win32TextBox exportPath_, cachePath_, clipboard_;
     Win32Button browse_, export_;
     Win32ListBox listBox_;
-    std::unique_ptr<Form1Commands> commands_;
-
-    std::unique_ptr<Form2Parts> form2_;
-    std::unique_ptr<Form3Parts> form3_;
+    std::unique_ptr<Form1Presenter> presenter_;
+    // The newest of each secondary window; the presenter owns them.
+    MadeFormWindow *form2_ = nullptr;
+    MadeFormWindow *form3_ = nullptr;
 };
 
 }  // namespace ravelo
