@@ -9,6 +9,7 @@
 
 #include "forms/control_names.h"
 #include "forms/window_layout.h"
+#include "win32/owned_handles.h"
 
 struct IPicture;
 
@@ -52,12 +53,15 @@ public:
     static bool preTranslate(MSG &message);
 
 private:
+    static constexpr int kFirstControlId = 100;
+    static constexpr int kFirstMenuId = 1000;
+
     struct Control {
-        const ControlLayout *row;
+        const ControlLayout *row = nullptr;
         HWND hwnd = nullptr;
-        HFONT font = nullptr;  // own font; null: the window's default font
-        HBRUSH brush = nullptr;
-        HICON icon = nullptr;
+        OwnedFont font;  // own font; null: the window's default font
+        OwnedBrush brush;
+        OwnedIcon icon;
         COLORREF back = 0;
     };
 
@@ -69,8 +73,8 @@ private:
     void createMenus();
     void place(int dpi);
     void fitClientArea();
-    void releaseDpiResources();
     const Control *find(HWND hwnd) const;
+    HFONT fontOf(const Control &control) const;
     LRESULT colorLabel(HDC dc, HWND label) const;
     void drawItem(const DRAWITEMSTRUCT &item) const;
     void drawLabel(const Control &label, HDC dc, const RECT &area) const;
@@ -85,10 +89,10 @@ private:
     int dpi_ = 96;
     std::vector<Control> controls_;
     std::vector<ControlName> menuItems_;  // by command id, from kFirstMenuId
-    HACCEL accelerators_ = nullptr;
-    HFONT defaultFont_ = nullptr;
-    HBRUSH background_ = nullptr;
-    IPicture *picture_ = nullptr;
+    OwnedAccelerators accelerators_;
+    OwnedFont defaultFont_;
+    OwnedBrush background_;
+    ComObject<IPicture> picture_;
     HWND lastFocus_ = nullptr;
 };
 
