@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
 #include <cstdint>
@@ -76,7 +78,7 @@ struct Form1Fixture : ::testing::Test {
 
     void scan(const std::string &bytes) {
         chooser.answer = dir.write("cache.NK2", bytes);
-        child<QToolButton>(form1::Command1)->click();
+        press(form1::Command1);
     }
     void fill(std::initializer_list<const char *> addresses) {
         std::string bytes = "x";
@@ -96,15 +98,43 @@ struct Form1Fixture : ::testing::Test {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
                           view->visualRect(index).center());
     }
+    // Types into a widget key by key. A character without a key of its own on a US keyboard
+    // arrives as a keyboard layout that has one sends it: a key event with its text.
+    static void typeInto(QWidget *widget, const QString &text) {
+        for (const QChar character : text) {
+            if (character.unicode() < 0x80) {
+                QTest::keyClick(widget, character.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),
+                                    Qt::NoModifier);
+            }
+        }
+    }
     // Selects a text box's text and types over it with the keyboard.
     void typeOver(ControlName name, const QString &text) {
         auto *box = child<QLineEdit>(name);
         box->setFocus();
         box->selectAll();
-        QTest::keyClicks(box, text);
+        typeInto(box, text);
     }
-    // A click with the mouse in the middle of a button.
-    void press(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // A click with the mouse in the middle of a button, in the shown window.
+    void press(QWidget *button) {
+        if (!form->isVisible()) {
+            showActive();
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // Opens a menu of the main window with a click on its title and clicks one of its items.
+    void choose(ControlName menuName, ControlName itemName) {
+        if (!form->isVisible()) {
+            showActive();
+        }
+        QMenuBar *bar = form->menuBar();
+        auto *menu = child<QMenu>(menuName);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << menuName;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menuItem(itemName)).center());
+    }
     void press(ControlName name) { press(child(name)); }
     // Where the list shows nothing: below its last row.
     void clickBelowTheRows() {

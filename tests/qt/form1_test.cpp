@@ -118,8 +118,8 @@ TEST_F(Form1Fixture, ButtonsAreDisabledWhileTheScanWaits) {
 TEST_F(Form1Fixture, OpenDoesWhatBrowseDoesExceptDuringAScan) {
     chooser.answer = dir.write("cache.NK2", std::string("xSMTP:a@x\0\3", 11));
     pauser.duringCall = 2;
-    pauser.during = [&] { menuItem(form1::Open)->trigger(); };
-    menuItem(form1::Open)->trigger();
+    pauser.during = [&] { choose(form1::File, form1::Open); };
+    choose(form1::File, form1::Open);
     EXPECT_EQ(chooser.requests.size(), 1u) << "Open during the scan starts no second one";
     EXPECT_EQ(entries(), std::vector<std::string>{"a@x"});
     EXPECT_EQ(text(form1::Label7), "Finished reading file, 1 e-mail addresses found.");
@@ -127,7 +127,7 @@ TEST_F(Form1Fixture, OpenDoesWhatBrowseDoesExceptDuringAScan) {
 
 TEST_F(Form1Fixture, ClearListDuringAScanAndTheScanGoesOnIntoTheEmptiedList) {
     pauser.duringCall = 5;  // the pass after the first address
-    pauser.during = [&] { menuItem(form1::Clear)->trigger(); };
+    pauser.during = [&] { choose(form1::File, form1::Clear); };
     fill({"a@x", "b@x", "c@x"});
     EXPECT_EQ(entries(), (std::vector<std::string>{"b@x", "c@x"}));
     EXPECT_EQ(rowsShown(), 2);
@@ -139,9 +139,9 @@ TEST_F(Form1Fixture, ClearListButtonAndMenuItemDoTheSame) {
         fill({"a@x", "b@x"});
         select(0);
         if (fromMenu) {
-            menuItem(form1::Clear)->trigger();
+            choose(form1::File, form1::Clear);
         } else {
-            child<QToolButton>(form1::Command3)->click();
+            press(form1::Command3);
         }
         EXPECT_EQ(rowsShown(), 0);
         EXPECT_EQ(form->addressList().SelectedIndex(), -1);
@@ -165,13 +165,13 @@ TEST_F(Form1Fixture, SelectingAnEntryFillsTheClipboardBoxAndTheStatusLine) {
 TEST_F(Form1Fixture, RemoveNameTakesOutTheSelectedEntryOnly) {
     fill({"a@x", "b@x", "c@x"});
     showActive();
-    child<QToolButton>(form1::delete_)->click();  // nothing selected
+    press(form1::delete_);  // nothing selected
     EXPECT_EQ(rowsShown(), 3);
     EXPECT_EQ(QApplication::focusWidget(), child(form1::List1));
 
     select(1);
     const QString status = text(form1::Label7);
-    child<QToolButton>(form1::delete_)->click();
+    press(form1::delete_);
     EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "c@x"}));
     EXPECT_EQ(rowsShown(), 2);
     EXPECT_EQ(form->addressList().SelectedIndex(), -1);
@@ -197,7 +197,7 @@ TEST_F(Form1Fixture, ByDomainChangesNothing) {
     showActive();
     const QString status = text(form1::Label7);
     QTest::keyClick(child(form1::Text1), Qt::Key_D, Qt::ControlModifier);
-    menuItem(form1::domain)->trigger();
+    choose(form1::Group, form1::domain);
     EXPECT_EQ(text(form1::Label7), status);
     EXPECT_EQ(text(form1::Text1), "C:\\nk2export.csv");
     EXPECT_EQ(entries(), std::vector<std::string>{"a@x"});
@@ -205,7 +205,7 @@ TEST_F(Form1Fixture, ByDomainChangesNothing) {
 }
 
 TEST_F(Form1Fixture, ExitAndTheCloseBoxEndTheProgram) {
-    menuItem(form1::exit)->trigger();
+    choose(form1::File, form1::exit);
     EXPECT_EQ(endings, 1);
     EXPECT_EQ(menuItem(form1::exit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
     form->close();
@@ -226,8 +226,8 @@ TEST_F(Form1Fixture, MenusInTheirOrder) {
 TEST_F(Form1Fixture, ExportWritesTheListToThePathInTheBox) {
     fill({"a@x", "b@x"});
     const std::string path = dir.file("contacts.csv");
-    child<QLineEdit>(form1::Text1)->setText(QString::fromStdString(path));
-    child<QToolButton>(form1::Command2)->click();
+    typeOver(form1::Text1, QString::fromStdString(path));
+    press(form1::Command2);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Confirm file export?");
     EXPECT_NE(readAll(path).find("\"a@x\",\"SMTP\",\"(a@x)\""), std::string::npos);
@@ -308,7 +308,7 @@ TEST_F(Form1Fixture, ScansTheSampleCacheAndExportsTheSampleContactFile) {
     press(form1::Command1);
     EXPECT_EQ(text(form1::Label7), "Finished reading file, 3 e-mail addresses found.");
     const std::string path = dir.file("contacts.csv");
-    child<QLineEdit>(form1::Text1)->setText(QString::fromStdString(path));
+    typeOver(form1::Text1, QString::fromStdString(path));
     press(form1::Command2);
     EXPECT_EQ(readAll(path), readAll(data + "/sample-export.csv"));
 }

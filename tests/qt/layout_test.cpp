@@ -37,7 +37,7 @@ struct LayoutTest : Form1Fixture {
         if (layout.name == form2::window) {
             press(form1::add);
         } else if (layout.name == form3::window) {
-            menuItem(form1::Assistance)->trigger();
+            choose(form1::Help, form1::Assistance);
         }
         QWidget *window = layout.name == form1::window
                               ? form.get()

@@ -14,11 +14,11 @@ struct ToolWindows : Form1Fixture {
     QWidget *form2() const { return control<QWidget>(form.get(), form2::window); }
     QWidget *form3() const { return control<QWidget>(form.get(), form3::window); }
     QLineEdit *typed() const { return control<QLineEdit>(form2(), form2::Text1); }
-    void addName() { child<QToolButton>(form1::add)->click(); }
+    void addName() { press(form1::add); }
     void addTyped(const QString &text) {
         addName();
-        typed()->setText(text);
-        control<QPushButton>(form2(), form2::Command2)->click();
+        typeInto(typed(), text);
+        press(control<QPushButton>(form2(), form2::Command2));
     }
     // Lets the windows that closed themselves go.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -58,7 +58,7 @@ TEST_F(ToolWindows, AddAppendsTheTextExactlyAsTypedAndCounts) {
 TEST_F(ToolWindows, AddAfterRemoveNameBringsTheCountBackInLine) {
     fill({"a@x", "b@x", "c@x"});
     select(1);
-    child<QToolButton>(form1::delete_)->click();
+    press(form1::delete_);
     EXPECT_EQ(text(form1::Label5), "3");
     addTyped("d@x");
     EXPECT_EQ(entries(), (std::vector<std::string>{"a@x", "c@x", "d@x"}));
@@ -75,14 +75,14 @@ TEST_F(ToolWindows, AddDuringAScanBecomesTheLastEntryAtThatMoment) {
 
 TEST_F(ToolWindows, CancelEnterAndAddNameAgainAddNothing) {
     addName();
-    typed()->setText("never@x");
+    QTest::keyClicks(typed(), "never@x");
     QTest::keyClick(typed(), Qt::Key_Return);
     QTest::keyClick(typed(), Qt::Key_Escape);
     EXPECT_TRUE(form2()->isVisible());
     addName();
     EXPECT_TRUE(typed()->text().isEmpty()) << "Add Name empties the box again";
-    typed()->setText("never@x");
-    control<QPushButton>(form2(), form2::Command1)->click();
+    QTest::keyClicks(typed(), "never@x");
+    press(control<QPushButton>(form2(), form2::Command1));
     EXPECT_FALSE(form2()->isVisible());
     EXPECT_EQ(form->addressList().Count(), 0);
     addName();
@@ -91,7 +91,7 @@ TEST_F(ToolWindows, CancelEnterAndAddNameAgainAddNothing) {
 
 TEST_F(ToolWindows, TheCloseBoxDestroysTheAddWindowAndAddNameMakesANewOne) {
     addName();
-    typed()->setText("never@x");
+    QTest::keyClicks(typed(), "never@x");
     QPointer<QWidget> first = form2();
     first->close();
     addName();  // before the closed window is gone
@@ -117,19 +117,19 @@ TEST_F(ToolWindows, F1ShowsTheOneAssistanceWindow) {
     auto *close = control<QPushButton>(form3(), form3::Command2);
     EXPECT_EQ(form3()->focusWidget(), close);
 
-    menuItem(form1::Assistance)->trigger();
+    choose(form1::Help, form1::Assistance);
     EXPECT_EQ(form->findChildren<QWidget *>(objectName(form3::window)).size(), 1);
 
     QTest::keyClick(close, Qt::Key_Return);
     EXPECT_FALSE(form3()->isVisible());
     QPointer<QWidget> same = form3();
-    menuItem(form1::Assistance)->trigger();
+    choose(form1::Help, form1::Assistance);
     EXPECT_EQ(form3(), same.data());
     EXPECT_TRUE(form3()->isVisible());
 }
 
 TEST_F(ToolWindows, ClosingTheAssistanceWindowThenAssistanceShowsANewOne) {
-    menuItem(form1::Assistance)->trigger();
+    choose(form1::Help, form1::Assistance);
     QPointer<QWidget> first = form3();
     const QRect labelPlace = control<QLabel>(first, form3::Label3)->geometry();
     first->resize(200, 100);
@@ -137,7 +137,7 @@ TEST_F(ToolWindows, ClosingTheAssistanceWindowThenAssistanceShowsANewOne) {
     first->close();
     settle();
     EXPECT_TRUE(first.isNull());
-    menuItem(form1::Assistance)->trigger();
+    choose(form1::Help, form1::Assistance);
     ASSERT_NE(form3(), nullptr);
     EXPECT_TRUE(form3()->isVisible());
 }
@@ -145,7 +145,7 @@ TEST_F(ToolWindows, ClosingTheAssistanceWindowThenAssistanceShowsANewOne) {
 TEST_F(ToolWindows, AboutShowsTheMakersInAnInformationBox) {
     fill({"a@x"});
     const QString status = text(form1::Label7);
-    menuItem(form1::About)->trigger();
+    choose(form1::Help, form1::About);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "About Ravelo version .02 beta");
     EXPECT_EQ(messages.shown[0].style, 64);
@@ -156,7 +156,7 @@ TEST_F(ToolWindows, AboutShowsTheMakersInAnInformationBox) {
 }
 
 TEST_F(ToolWindows, ClosingTheMainWindowWithTheOthersOpenEndsTheProgram) {
-    menuItem(form1::Assistance)->trigger();
+    choose(form1::Help, form1::Assistance);
     addName();
     form->close();
     EXPECT_EQ(endings, 1);
@@ -179,7 +179,7 @@ TEST_F(ToolWindows, TheMainWindowsShortcutsAndAccessKeysStayInTheMainWindow) {
     EXPECT_EQ(form3(), nullptr) << "F1 is the main window's";
     EXPECT_TRUE(chooser.requests.empty()) << "Alt+B is the main window's";
 
-    menuItem(form1::Assistance)->trigger();
+    choose(form1::Help, form1::Assistance);
     activate(form3());
     auto *close = control<QPushButton>(form3(), form3::Command2);
     QTest::keyClick(close, Qt::Key_X, Qt::ControlModifier);

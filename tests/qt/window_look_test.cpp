@@ -18,7 +18,7 @@ namespace {
 
 struct WindowLook : Form1Fixture {
     QWidget *openAssistance() {
-        menuItem(form1::Assistance)->trigger();
+        choose(form1::Help, form1::Assistance);
         return control<QWidget>(form.get(), form3::window);
     }
     QWidget *openAdd() {
