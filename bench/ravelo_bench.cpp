@@ -38,7 +38,7 @@
 #include "platform/append_file.h"
 #include "platform/byte_file.h"
 #include "platform/clock.h"
-#include "qt/event_loop_pauser.h"
+#include "qt/event_wait.h"
 #include "scan/address_scanner.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "forms/window_layouts.h"
 #include "qt/address_list_model.h"
 #include "qt/dialogs.h"
-#include "qt/event_loop_pauser.h"
+#include "qt/event_wait.h"
 #include "qt/list_box_view.h"
 #include "qt/shortcut_scope.h"
 #include "qt/tool_window.h"

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "forms/event_pauser.h"
-#include "qt/event_loop_pauser.h"
+#include "qt/event_wait.h"
 #include "qt/text_codec.h"
 
 #include <filesystem>

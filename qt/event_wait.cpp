@@ -1,4 +1,4 @@
-#include "qt/event_loop_pauser.h"
+#include "qt/event_wait.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
