@@ -131,9 +131,11 @@ struct Form1Fixture : ::testing::Test {
         }
         QMenuBar *bar = form->menuBar();
         auto *menu = child<QMenu>(menuName);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
         ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << menuName;
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menuItem(itemName)).center());
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(menuItem(itemName)).center());
     }
     void press(ControlName name) { press(child(name)); }
     // Where the list shows nothing: below its last row.
