@@ -1,5 +1,6 @@
 #include "forms/form1_presenter.h"
 
+#include <memory>
 #include <optional>
 #include <utility>
 

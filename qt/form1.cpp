@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QToolButton>
 #include <QWidget>
+#include <memory>
 #include <utility>
 
 #include "forms/control_names.h"

@@ -1,5 +1,6 @@
 #include "win32/form1.h"
 
+#include <memory>
 #include <utility>
 
 #include "forms/event_pauser.h"
