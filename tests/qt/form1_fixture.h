@@ -125,6 +125,8 @@ struct Form1Fixture : ::testing::Test {
         QTest::mouseClick(button, Qt::LeftButton);
     }
     // Opens a menu of the main window with a click on its title and clicks one of its items.
+    // The mouse moves down the open menu onto the item before it clicks, as a hand does: a menu
+    // takes no click from a mouse that has not moved since it opened.
     void choose(ControlName menuName, ControlName itemName) {
         if (!form->isVisible()) {
             showActive();
@@ -134,8 +136,14 @@ struct Form1Fixture : ::testing::Test {
         QTest::mouseClick(bar, Qt::LeftButton, {},
                           bar->actionGeometry(menu->menuAction()).center());
         ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << menuName;
-        QTest::mouseClick(menu, Qt::LeftButton, {},
-                          menu->actionGeometry(menuItem(itemName)).center());
+        QAction *item = menuItem(itemName);
+        const QPoint target = menu->actionGeometry(item).center();
+        for (int step = 1; step <= 8; ++step) {
+            QTest::mouseMove(menu, QPoint(target.x(), target.y() * step / 8));
+        }
+        ASSERT_TRUE(QTest::qWaitFor([menu, item] { return menu->activeAction() == item; }))
+            << itemName;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, target);
     }
     void press(ControlName name) { press(child(name)); }
     // Where the list shows nothing: below its last row.
