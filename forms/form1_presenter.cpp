@@ -1,7 +1,6 @@
 #include "forms/form1_presenter.h"
 
 #include <memory>
-#include <optional>
 #include <utility>
 
 #include "forms/window_layouts.h"
@@ -9,12 +8,16 @@
 
 namespace ravelo {
 
-// A made secondary window with the controls that its commands use.
-struct Form1Presenter::Made {
-    std::unique_ptr<MadeWindow> window;
-    std::unique_ptr<TextBox> text1;
-    std::optional<Form2Controls> form2;
-    std::optional<Form3Controls> form3;
+// The made secondary windows with the controls that their commands use.
+struct Form1Presenter::MadeForm2 {
+    std::unique_ptr<MadeWindow> made;
+    std::unique_ptr<TextBox> text1 = made->textBox(form2::Text1);
+    Form2Controls controls{made->window(), *text1};
+};
+
+struct Form1Presenter::MadeForm3 {
+    std::unique_ptr<MadeWindow> made;
+    Form3Controls controls{made->window()};
 };
 
 Form1Presenter::Form1Presenter(AddressList &list, Form1Controls controls, Form1Services services,
@@ -59,28 +62,21 @@ void Form1Presenter::close() {
 }
 
 Form2Controls *Form1Presenter::form2() {
-    return form2_ && form2_->window->isOpen() ? &*form2_->form2 : nullptr;
+    return form2_ && form2_->made->isOpen() ? &form2_->controls : nullptr;
 }
 
 Form3Controls *Form1Presenter::form3() {
-    return form3_ && form3_->window->isOpen() ? &*form3_->form3 : nullptr;
+    return form3_ && form3_->made->isOpen() ? &form3_->controls : nullptr;
 }
 
 Form2Controls &Form1Presenter::createForm2() {
-    form2_.reset();
-    form2_ = std::make_unique<Made>();
-    form2_->window = frontEnd_.makeWindow(form2Layout());
-    form2_->text1 = form2_->window->textBox(form2::Text1);
-    form2_->form2.emplace(Form2Controls{form2_->window->window(), *form2_->text1});
-    return *form2_->form2;
+    form2_.reset(new MadeForm2{frontEnd_.makeWindow(form2Layout())});
+    return form2_->controls;
 }
 
 Form3Controls &Form1Presenter::createForm3() {
-    form3_.reset();
-    form3_ = std::make_unique<Made>();
-    form3_->window = frontEnd_.makeWindow(form3Layout());
-    form3_->form3.emplace(Form3Controls{form3_->window->window()});
-    return *form3_->form3;
+    form3_.reset(new MadeForm3{frontEnd_.makeWindow(form3Layout())});
+    return form3_->controls;
 }
 
 }  // namespace ravelo

@@ -71,7 +71,8 @@ public:
     void close();
 
 private:
-    struct Made;
+    struct MadeForm2;
+    struct MadeForm3;
 
     Form2Controls *form2() override;
     Form3Controls *form3() override;
@@ -84,7 +85,8 @@ private:
     std::unique_ptr<FileChooser> ownChooser_;
     std::unique_ptr<MessageBoxes> ownMessages_;
     std::unique_ptr<Form1Commands> commands_;
-    std::unique_ptr<Made> form2_, form3_;
+    std::unique_ptr<MadeForm2> form2_;
+    std::unique_ptr<MadeForm3> form3_;
 };
 
 }  // namespace ravelo

@@ -54,6 +54,8 @@ COLORREF colorRef(Rgb color) {
     return RGB(color.red, color.green, color.blue);
 }
 
+// A font of Windows has no letter spacing of its own; Windows has MS Sans Serif, so its narrower
+// stand-in is seldom drawn there.
 OwnedFont makeFont(FontSpec font, int dpi) {
     if (!faceInstalled(toWide(font.face))) {
         font = standInFor(font);
