@@ -1,32 +1,11 @@
 #include "qt/widget_controls.h"
 
-#include <QColor>
-#include <QPalette>
-
 #include "qt/text_codec.h"
+#include "qt/window_colors.h"
 
 #include <string>
 
 namespace ravelo {
-
-namespace {
-QColor toQColor(Rgb color) {
-    return QColor(color.red, color.green, color.blue);
-}
-}  // namespace
-
-void paintBackground(QWidget *widget, Rgb color) {
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), toQColor(color));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColor(QWidget *widget, Rgb color) {
-    QPalette palette = widget->palette();
-    palette.setColor(widget->foregroundRole(), toQColor(color));
-    widget->setPalette(palette);
-}
 
 void WidgetWindow::setVisible(bool visible) {
     window_->setVisible(visible);
@@ -41,7 +20,7 @@ void WidgetLabel::setCaption(const std::string &text) {
 }
 
 void WidgetLabel::setBackColor(Rgb color) {
-    paintBackground(label_, color);
+    setLabelBackground(label_, color);
 }
 
 std::string WidgetTextBox::text() const {

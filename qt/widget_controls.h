@@ -69,8 +69,4 @@ private:
     QWidget *window_;
 };
 
-// Paints a widget's background in a fixed colour.
-void paintBackground(QWidget *widget, Rgb color);
-void setTextColor(QWidget *widget, Rgb color);
-
 }  // namespace ravelo

@@ -1,7 +1,6 @@
 #include "qt/window_builder.h"
 
 #include <QAction>
-#include <QColor>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
@@ -14,7 +13,6 @@
 #include <QRect>
 #include <QSize>
 #include <QToolButton>
-#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +20,7 @@
 #include "qt/list_box_view.h"
 #include "qt/text_codec.h"
 #include "qt/widget_controls.h"
+#include "qt/window_colors.h"
 #include "qt/window_style.h"
 
 namespace ravelo {
@@ -51,17 +50,6 @@ QWidget *addLabel(QWidget *client, const ControlLayout &row) {
     if (const int indent = labelIndent(row); indent > 0) {
         label->setIndent(indent);
     }
-    if (row.textColor) {
-        setTextColor(label, *row.textColor);
-    }
-    if (row.paint == Paint::kColor) {
-        paintBackground(label, row.background);
-    } else if (row.paint == Paint::kButtonFace) {
-        const QColor face = client->palette().color(QPalette::Button);
-        paintBackground(label, Rgb{static_cast<std::uint8_t>(face.red()),
-                                   static_cast<std::uint8_t>(face.green()),
-                                   static_cast<std::uint8_t>(face.blue())});
-    }
     return label;
 }
 
@@ -79,10 +67,6 @@ QWidget *addPictureButton(QWidget *client, const ControlLayout &row) {
     button->setIconSize(QSize(pictureButtonIconSize(row), pictureButtonIconSize(row)));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button,
-                     QColor(row.background.red, row.background.green, row.background.blue));
-    button->setPalette(palette);
     return button;
 }
 
@@ -141,9 +125,6 @@ void buildWindow(QWidget *window, QWidget *client, const WindowLayout &layout) {
     // A window without an icon of its own does not take its owner's either.
     window->setWindowIcon(layout.icon.empty() ? QIcon() : QIcon(resource(layout.icon, ".ico")));
     window->setFont(windowFont(layout.defaultFont));
-    if (layout.background) {
-        paintBackground(window, *layout.background);
-    }
     if (!layout.picture.empty()) {
         // At its natural size from the top left corner; larger than the client area, so it never
         // repeats. Painted by the client area itself, it is no control.
@@ -168,6 +149,7 @@ void buildWindow(QWidget *window, QWidget *client, const WindowLayout &layout) {
         }
         previous = widget;
     }
+    keepColors(window, client, layout);
 }
 
 QList<QAction *> buildMenus(QMenuBar *bar, const WindowLayout &layout) {

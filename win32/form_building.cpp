@@ -90,10 +90,6 @@ void FormWindow::createControls() {
         control.hwnd =
             CreateWindowExW(kind.exStyle, kind.name, toWide(row->caption).c_str(), kind.style, 0, 0,
                             0, 0, hwnd_, reinterpret_cast<HMENU>(id), programInstance(), nullptr);
-        if (row->paint == Paint::kColor) {
-            control.back = colorRef(row->background);
-            control.brush.reset(CreateSolidBrush(control.back));
-        }
         if (row->kind == ControlKind::kTextBox) {
             SendMessageW(control.hwnd, EM_SETLIMITTEXT, 0, 0);  // as long as the system allows
         }

@@ -15,11 +15,32 @@
 // at spaces; picture buttons with their icon above the caption; the background picture.
 namespace ravelo {
 
+// The colours of the window and of its labels and picture buttons, from the layout and the
+// system's colours as they are now.
+void FormWindow::recolor() {
+    system_ = systemColors();
+    surface_ = windowColors(layout_, system_);
+    background_.reset(surface_.background ? CreateSolidBrush(colorRef(*surface_.background))
+                                          : nullptr);
+    for (Control &control : controls_) {
+        recolor(control);
+    }
+}
+
+void FormWindow::recolor(Control &control) {
+    const ControlKind kind = control.row->kind;
+    if (kind != ControlKind::kLabel && kind != ControlKind::kPictureButton) {
+        return;
+    }
+    control.colors = controlColors(*control.row, system_, control.given);
+    control.brush.reset(CreateSolidBrush(colorRef(control.colors.background)));
+}
+
 void FormWindow::setBackColor(HWND label, Rgb color) {
     for (Control &control : controls_) {
         if (control.hwnd == label) {
-            control.back = colorRef(color);
-            control.brush.reset(CreateSolidBrush(control.back));
+            control.given = color;
+            recolor(control);
             InvalidateRect(label, nullptr, TRUE);
         }
     }
@@ -31,14 +52,9 @@ LRESULT FormWindow::colorLabel(HDC dc, HWND label) const {
         return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(label));
     }
-    const auto &text = control->row->textColor;
-    SetTextColor(dc, text ? colorRef(*text) : GetSysColor(COLOR_BTNTEXT));
-    if (control->brush) {
-        SetBkColor(dc, control->back);
-        return reinterpret_cast<LRESULT>(control->brush.get());
-    }
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    SetTextColor(dc, colorRef(control->colors.text));
+    SetBkColor(dc, colorRef(control->colors.background));
+    return reinterpret_cast<LRESULT>(control->brush.get());
 }
 
 void FormWindow::drawItem(const DRAWITEMSTRUCT &item) const {
@@ -55,7 +71,7 @@ void FormWindow::drawItem(const DRAWITEMSTRUCT &item) const {
     }
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    FillRect(dc, &area, control->brush ? control->brush.get() : GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &area, control->brush.get());
     DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     HGDIOBJ old = SelectObject(dc, fontOf(*control));
@@ -73,7 +89,7 @@ void FormWindow::drawItem(const DRAWITEMSTRUCT &item) const {
     RECT text{area.left + 2 + shift, top + side + gap, area.right - 2 + shift,
               top + side + gap + metrics.tmHeight};
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : colorRef(control->colors.text));
     const UINT hidePrefix = (item.itemState & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0;
     DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_TOP | DT_SINGLELINE | hidePrefix);
     SelectObject(dc, old);
@@ -134,7 +150,8 @@ void FormWindow::drawLabel(const Control &label, HDC dc, const RECT &area) const
 void FormWindow::paintBackground(HDC dc) const {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    if (picture_) {
+    // Under high contrast the picture is left out, like every colour that is not the system's.
+    if (picture_ && !surface_.background) {
         // At its natural size from the top left corner, as large as the window's DPI makes it.
         HBITMAP bitmap = bitmapOf(*picture_);
         BITMAP size{};

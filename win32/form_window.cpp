@@ -52,9 +52,6 @@ FormWindow::FormWindow(const WindowLayout &layout, HWND owner, Events events)
     if (hwnd_ == nullptr) {
         return;
     }
-    if (layout.background) {
-        background_.reset(CreateSolidBrush(colorRef(*layout.background)));
-    }
     if (!layout.picture.empty()) {
         picture_ = loadPicture(layout.picture);
     }
@@ -71,6 +68,7 @@ FormWindow::FormWindow(const WindowLayout &layout, HWND owner, Events events)
     }
     createControls();
     createMenus();
+    recolor();
     place(dpiOf(hwnd_));
 }
 
@@ -177,6 +175,20 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             } else {
                 DestroyWindow(hwnd_);
             }
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (wParam != SPI_SETHIGHCONTRAST) {
+                return DefWindowProcW(hwnd_, message, wParam, lParam);
+            }
+            [[fallthrough]];
+        case WM_SYSCOLORCHANGE:
+            // A theme chosen while the program runs: the controls of the system are told too.
+            for (const Control &control : controls_) {
+                SendMessageW(control.hwnd, WM_SYSCOLORCHANGE, 0, 0);
+            }
+            recolor();
+            RedrawWindow(hwnd_, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
             return 0;
         case kWmDpiChanged: {
             const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);

@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "forms/control_colors.h"
 #include "forms/control_names.h"
 #include "forms/window_layout.h"
 #include "win32/owned_handles.h"
@@ -60,9 +62,10 @@ private:
         const ControlLayout *row = nullptr;
         HWND hwnd = nullptr;
         OwnedFont font;  // own font; null: the window's default font
-        OwnedBrush brush;
         OwnedIcon icon;
-        COLORREF back = 0;
+        std::optional<Rgb> given;  // a background set while the program runs
+        ColorPair colors;          // labels and picture buttons
+        OwnedBrush brush;          // of colors.background
     };
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -72,6 +75,8 @@ private:
     void clipLabels();
     void createMenus();
     void place(int dpi);
+    void recolor();
+    void recolor(Control &control);
     void fitClientArea();
     const Control *find(HWND hwnd) const;
     HFONT fontOf(const Control &control) const;
@@ -91,6 +96,8 @@ private:
     std::vector<ControlName> menuItems_;  // by command id, from kFirstMenuId
     OwnedAccelerators accelerators_;
     OwnedFont defaultFont_;
+    SystemColors system_;
+    SurfaceColors surface_;
     OwnedBrush background_;
     ComObject<IPicture> picture_;
     HWND lastFocus_ = nullptr;

@@ -54,6 +54,18 @@ COLORREF colorRef(Rgb color) {
     return RGB(color.red, color.green, color.blue);
 }
 
+SystemColors systemColors() {
+    auto rgb = [](int index) {
+        const COLORREF color = GetSysColor(index);
+        return Rgb{GetRValue(color), GetGValue(color), GetBValue(color)};
+    };
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                      (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    return {.text = rgb(COLOR_BTNTEXT), .face = rgb(COLOR_BTNFACE), .highContrast = high};
+}
+
 // A font of Windows has no letter spacing of its own; Windows has MS Sans Serif, so its narrower
 // stand-in is seldom drawn there.
 OwnedFont makeFont(FontSpec font, int dpi) {

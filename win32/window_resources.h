@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "forms/control_colors.h"
 #include "forms/window_layout.h"
 #include "win32/owned_handles.h"
 
@@ -19,6 +20,9 @@ HINSTANCE programInstance();
 int dpiOf(HWND hwnd);
 
 COLORREF colorRef(Rgb color);
+
+// The system's colours now, and whether Windows' high-contrast setting is on.
+SystemColors systemColors();
 
 // The layout's font at `dpi`, or its stand-in where the system lacks the face.
 OwnedFont makeFont(FontSpec font, int dpi);
