@@ -14,6 +14,7 @@
 
 #include "platform/append_file.h"
 #include "platform/file_identity.h"
+#include "platform/link_guard_posix.h"
 
 namespace ravelo {
 namespace {
@@ -110,6 +111,9 @@ bool appendWhole(const FilePath &targetName, std::string_view bytes,
                  const std::vector<FileIdentity> &keepOut) {
     const fs::path target(targetName);
     if (target.empty()) {
+        return false;
+    }
+    if (!followsOnlyTrustedLinks(target)) {
         return false;
     }
     std::error_code error;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -127,4 +128,38 @@ TEST_F(ExportFixture, AFailedExportOnAFullFileSystemLeavesNoNewFile) {
     Export(controls);
     EXPECT_EQ(readAll(exportPath.value), "kept\r\n");
     EXPECT_EQ(namesIn(small), std::vector<std::string>{"kept.csv"});
+}
+
+// A link that another user planted in a shared sticky folder such as /tmp is not followed,
+// whatever the kernel's protected_symlinks says; any other link is. Giving a link to another
+// user needs root; skipped elsewhere.
+TEST(HostileFiles, ALinkPlantedInASharedFolderIsNotFollowed) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a link to another user";
+    }
+    constexpr uid_t kOther = 65534;
+    const struct {
+        const char *name;
+        mode_t folderMode;
+        uid_t folderOwner, linkOwner;
+        bool followed;
+    } cases[] = {
+        {"another user's link in a sticky shared folder", 01777, 0, kOther, false},
+        {"my own link there", 01777, 0, 0, true},
+        {"the folder owner's link there", 01777, kOther, kOther, true},
+        {"another user's link in a folder that is not sticky", 0777, 0, kOther, true},
+    };
+    for (const auto &c : cases) {
+        TempDir dir;
+        const fs::path victim = dir.write("victim.csv", "mine\r\n");
+        const fs::path shared = dir.file("shared");
+        fs::create_directory(shared);
+        ASSERT_EQ(::chmod(shared.c_str(), c.folderMode), 0);
+        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, 0), 0);
+        fs::create_symlink(victim, shared / "contacts.csv");
+        ASSERT_EQ(::lchown((shared / "contacts.csv").c_str(), c.linkOwner, 0), 0);
+        EXPECT_EQ(appendWhole(shared / "contacts.csv", "new\r\n"), c.followed) << c.name;
+        EXPECT_EQ(readAll(victim.string()), c.followed ? "mine\r\nnew\r\n" : "mine\r\n") << c.name;
+        EXPECT_TRUE(fs::is_symlink(shared / "contacts.csv")) << c.name;
+    }
 }
