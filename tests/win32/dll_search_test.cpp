@@ -1,0 +1,162 @@
+// A DLL planted beside the program, as a web page drops one into a downloads folder, is never
+// loaded: not while the program starts, nor by its file dialog or its assistance window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/temp_dir.h"
+#include "win32/dll_search.h"
+#include "win32/win32_driver.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+
+namespace {
+
+constexpr const wchar_t *kPlanted[] = {L"uxtheme.dll", L"msimg32.dll"};
+constexpr const wchar_t *kPrograms[] = {L"ravelo.exe", L"ravelo_dll_probe.exe"};
+
+std::filesystem::path besideThisProgram(const wchar_t *name) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return std::filesystem::path(self).parent_path() / name;
+}
+
+// Wine told to prefer a DLL found on the search path to its own for a program of that name,
+// as Windows does with every DLL that is not one of its known ones.
+std::wstring overridesKey(const std::wstring &program) {
+    return L"Software\\Wine\\AppDefaults\\" + program + L"\\DllOverrides";
+}
+
+void preferPlanted(const std::wstring &program) {
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, overridesKey(program).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                    nullptr, &key, nullptr);
+    for (const wchar_t *name : {L"uxtheme", L"msimg32"}) {
+        const wchar_t order[] = L"native,builtin";
+        RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(order), sizeof order);
+    }
+    RegCloseKey(key);
+}
+
+void forget(const std::wstring &program) {
+    RegDeleteKeyW(HKEY_CURRENT_USER, overridesKey(program).c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, (L"Software\\Wine\\AppDefaults\\" + program).c_str());
+}
+
+HANDLE start(const std::filesystem::path &program) {
+    std::wstring command = L"\"" + program.wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        program.parent_path().c_str(), &startup, &process)) {
+        return nullptr;
+    }
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+// The top-level window of the process with the title, or null.
+HWND windowOf(DWORD processId, const std::wstring &title) {
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, nullptr, title.c_str())) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (owner == processId && IsWindowVisible(found)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+HWND waitForWindow(DWORD processId, const std::wstring &title) {
+    HWND window = nullptr;
+    waitFor([&] { return (window = windowOf(processId, title)) != nullptr; }, 20000);
+    return window;
+}
+
+struct PlantedDlls : ::testing::Test {
+    TempDir dir;
+    std::filesystem::path folder{dir.file("Downloads")};
+
+    void SetUp() override {
+        std::filesystem::create_directories(folder);
+        for (const wchar_t *name : kPlanted) {
+            std::filesystem::copy_file(besideThisProgram((std::wstring(L"marker-") + name).c_str()),
+                                       folder / name);
+        }
+    }
+    void TearDown() override {
+        for (const wchar_t *program : kPrograms) {
+            forget(program);
+        }
+    }
+    std::filesystem::path place(const std::filesystem::path &program) {
+        preferPlanted(program.filename().wstring());
+        std::filesystem::copy_file(program, folder / program.filename());
+        return folder / program.filename();
+    }
+    int markersLeft() {
+        int left = 0;
+        for (const wchar_t *name : kPlanted) {
+            left += std::filesystem::remove(folder / (std::wstring(name) + L".loaded")) ? 1 : 0;
+        }
+        return left;
+    }
+};
+
+}  // namespace
+
+TEST_F(PlantedDlls, ALoadByNameFindsThemBesideTheProgram) {
+    HANDLE probe = start(place(besideThisProgram(L"ravelo_dll_probe.exe")));
+    ASSERT_NE(probe, nullptr);
+    WaitForSingleObject(probe, 20000);
+    CloseHandle(probe);
+    EXPECT_EQ(markersLeft(), 2) << "the planted DLLs are not found: the check below proves nothing";
+}
+
+TEST_F(PlantedDlls, TheProgramNeverLoadsThem) {
+    const std::filesystem::path program = place(RAVELO_PROGRAM);
+    HANDLE process = start(program);
+    ASSERT_NE(process, nullptr);
+    const DWORD id = GetProcessId(process);
+    HWND main = waitForWindow(id, L"Ravelo");
+    ASSERT_NE(main, nullptr);
+
+    // The file dialog, opened with Alt+B and closed with Esc; then F1.
+    SetForegroundWindow(main);
+    settle(200);
+    pressKey('B', {VK_MENU});
+    HWND dialog = waitForWindow(id, L"Choose your NK2 file.");
+    EXPECT_NE(dialog, nullptr);
+    settle(500);
+    pressKey(VK_ESCAPE);
+    waitFor([&] { return windowOf(id, L"Choose your NK2 file.") == nullptr; });
+    SetForegroundWindow(main);
+    settle(200);
+    pressKey(VK_F1);
+    EXPECT_NE(waitForWindow(id, L"Help and Tips"), nullptr);
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0);
+    CloseHandle(process);
+    EXPECT_EQ(markersLeft(), 0);
+}
+
+// Where Windows cannot narrow the search, the DLLs come from the system folder first.
+TEST(DllSearch, PreloadedDllsComeFromTheSystemFolder) {
+    preloadSystemDlls();
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    for (const wchar_t *name : kPlanted) {
+        HMODULE loaded = GetModuleHandleW(name);
+        ASSERT_NE(loaded, nullptr);
+        wchar_t path[MAX_PATH] = {};
+        GetModuleFileNameW(loaded, path, MAX_PATH);
+        EXPECT_EQ(std::filesystem::path(path).parent_path(), std::filesystem::path(system));
+    }
+}

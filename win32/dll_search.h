@@ -1,0 +1,17 @@
+#pragma once
+
+// Where the program may load DLLs from: the system folder only. Windows looks for a DLL that
+// is not one of its known ones in the program's own folder first, and a download folder may
+// hold anything; so before any window or dialog exists, the search is narrowed to the system
+// folder where Windows can (Windows 8 on, and Vista and 7 with update KB2533623), and the DLLs
+// that the windows, the common controls and the file dialog load by name are loaded from there
+// by their full path first, so that a later load by name finds them already loaded.
+namespace ravelo {
+
+void restrictDllSearch();
+
+// Loads the DLLs that the program's windows and dialogs load by name later on, each by its full
+// path in the system folder; what this Windows lacks is left out.
+void preloadSystemDlls();
+
+}  // namespace ravelo
