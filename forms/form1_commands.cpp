@@ -18,10 +18,10 @@ void Form1Commands::Form_Load() {
 }
 
 void Form1Commands::Command1_Click() {
-    BrowseControls controls{c_.Command1,      c_.Command2,       c_.Label7,
-                            c_.Label5,        c_.Text2,          list_,
-                            services_.pauser, services_.chooser, services_.specialFolder,
-                            cacheFilesRead_};
+    BrowseControls controls{c_.Command1,        c_.Command2,       c_.Label7,
+                            c_.Label5,          c_.Text2,          list_,
+                            services_.pauser,   services_.chooser, services_.specialFolder,
+                            services_.openFile, cacheFilesRead_};
     Browse(controls);
 }
 
@@ -62,7 +62,7 @@ void Form1Commands::add_Click() {
 
 void Form1Commands::Form2_Command2_Click() {
     if (Form2Controls *form2 = services_.windows.form2()) {
-        Form2_Add(*form2, list_, c_.Label5);
+        Form2_Add(*form2, list_, c_.Label5, c_.Label7);
     }
 }
 

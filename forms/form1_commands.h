@@ -8,6 +8,7 @@
 #include "addresses/address_list.h"
 #include "forms/control_names.h"
 #include "forms/secondary_windows.h"
+#include "platform/byte_file.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
 #include "platform/file_identity.h"
@@ -36,6 +37,7 @@ struct CommandServices {
     SecondaryWindows &windows;
     SpecialFolderRequest specialFolder;
     std::function<void()> endProgram;
+    ByteSourceOpener openFile = openByteFile;
 };
 
 // Every command of the main window and of its two secondary windows, one function per event.

@@ -41,7 +41,8 @@ Form1Presenter::Form1Presenter(AddressList &list, Form1Controls controls, Form1S
     commands_ = std::make_unique<Form1Commands>(
         list, controls,
         CommandServices{*services.chooser, *services.messages, *services.pauser, *this,
-                        std::move(services.specialFolder), std::move(services.endProgram)});
+                        std::move(services.specialFolder), std::move(services.endProgram),
+                        std::move(services.openFile)});
     commands_->Form_Load();
 }
 

@@ -8,6 +8,7 @@
 #include "forms/form1_commands.h"
 #include "forms/secondary_windows.h"
 #include "forms/window_layout.h"
+#include "platform/byte_file.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
@@ -50,6 +51,7 @@ struct Form1Services {
     Pauser *pauser = nullptr;
     SpecialFolderRequest specialFolder = requestSpecialFolder;
     std::function<void()> endProgram;
+    ByteSourceOpener openFile = openByteFile;
 };
 
 class Form1Presenter final : private SecondaryWindows {

@@ -1,6 +1,9 @@
 #include "forms/secondary_windows.h"
 
+#include <string>
+
 #include "addresses/list_commands.h"
+#include "platform/status_text.h"
 
 namespace ravelo {
 
@@ -8,8 +11,10 @@ void Form2_Load(Form2Controls &form2) {
     form2.Text1.redraw();
 }
 
-void Form2_Add(Form2Controls &form2, AddressList &list, Label &countLabel) {
-    list.Append(form2.Text1.text());
+void Form2_Add(Form2Controls &form2, AddressList &list, Label &countLabel, Label &status) {
+    if (!list.Append(form2.Text1.text())) {
+        status.setCaption(std::string(kListFullText));
+    }
     ShowCount(list, countLabel);
     hideDisabled(form2.window);
 }

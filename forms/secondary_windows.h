@@ -31,8 +31,9 @@ public:
 
 // Form2's Form_Load, run when the window is made.
 void Form2_Load(Form2Controls &form2);
-// Add: the typed text, exactly as typed, becomes the list's last entry.
-void Form2_Add(Form2Controls &form2, AddressList &list, Label &countLabel);
+// Add: the typed text, exactly as typed, becomes the list's last entry; a full list takes
+// nothing and the status line says so.
+void Form2_Add(Form2Controls &form2, AddressList &list, Label &countLabel, Label &status);
 // Cancel; also Close of Form3.
 void hideDisabled(Window &window);
 void showEnabled(Window &window);

@@ -16,6 +16,10 @@ struct ByteFile::Handle {
     ~Handle() { ::close(fd); }
 };
 
+std::unique_ptr<ByteSource> openByteFile(const FilePath &path) {
+    return ByteFile::open(path);
+}
+
 ByteFile::ByteFile(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
 ByteFile::~ByteFile() = default;
 
@@ -46,6 +50,9 @@ std::size_t ByteFile::readAt(std::uint64_t offset, char *out, std::size_t count)
             ::pread(handle_->fd, out + done, count - done, static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR) {
             continue;
+        }
+        if (n < 0) {
+            failed_ = true;
         }
         if (n <= 0) {
             break;

@@ -14,6 +14,10 @@ struct ByteFile::Handle {
     ~Handle() { CloseHandle(file); }
 };
 
+std::unique_ptr<ByteSource> openByteFile(const FilePath &path) {
+    return ByteFile::open(path);
+}
+
 ByteFile::ByteFile(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
 ByteFile::~ByteFile() = default;
 
@@ -46,7 +50,12 @@ std::size_t ByteFile::readAt(std::uint64_t offset, char *out, std::size_t count)
         at.OffsetHigh = static_cast<DWORD>(position >> 32);
         const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
         DWORD got = 0;
-        if (!ReadFile(handle_->file, out + done, ask, &got, &at) || got == 0) {
+        if (!ReadFile(handle_->file, out + done, ask, &got, &at)) {
+            // A read from the end on is refused as ERROR_HANDLE_EOF: the end, not an error.
+            failed_ = GetLastError() != ERROR_HANDLE_EOF;
+            break;
+        }
+        if (got == 0) {
             break;
         }
         done += got;

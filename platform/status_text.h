@@ -37,6 +37,12 @@ inline constexpr auto kStartUpTextChars =
 // What the status line says when the program starts and after a cancelled Browse.
 inline constexpr std::string_view kStartUpText{kStartUpTextChars.data(), kStartUpTextChars.size()};
 
+inline constexpr auto kListFullTextChars =
+    spacedText<103>("Ravelo version .06 beta", "The list is full.");
+// What a scan or Add says when the list holds as many entries as it can.
+inline constexpr std::string_view kListFullText{kListFullTextChars.data(),
+                                                kListFullTextChars.size()};
+
 // The status line's own colours: light text on blue, and the red of a refused export.
 inline constexpr Rgb kStatusText{192, 192, 255};
 inline constexpr Rgb kStatusBlue{0, 0, 255};

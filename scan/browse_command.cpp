@@ -31,8 +31,9 @@ void setButtonsEnabled(BrowseControls &c, bool enabled) {
     c.exportButton.setEnabled(enabled);
 }
 
-// Appends the file's addresses to the list and returns how many it added.
-int scanInto(ByteSource &file, const FilePath &path, BrowseControls &c) {
+// Appends the file's addresses to the list and says how it ended: the addresses it added, or
+// why it stopped short.
+std::string scanInto(ByteSource &file, const FilePath &path, BrowseControls &c) {
     AddressScanner scanner(file);
     int added = 0;
     for (;;) {
@@ -41,16 +42,23 @@ int scanInto(ByteSource &file, const FilePath &path, BrowseControls &c) {
             c.pauser.Pause(kWaitingPause);
         }
         const std::optional<std::string> address = scanner.next();
-        if (!address || !c.list.Append(*address)) {
-            return added;
+        if (!address) {
+            break;
+        }
+        if (!c.list.Append(*address)) {
+            return std::string(kListFullText);
         }
         ++added;
         c.cachePath.setPath(path);
         ShowCount(c.list, c.countLabel);
         if (added == kMaxAddressesPerScan) {
-            return added;
+            break;
         }
     }
+    if (file.failed()) {
+        return statusText(90, "Could not read the whole file.");
+    }
+    return "Finished reading file, " + std::to_string(added) + " e-mail addresses found.";
 }
 
 }  // namespace
@@ -73,7 +81,7 @@ void Browse(BrowseControls &c) {
         setButtonsEnabled(c, true);
         return;
     }
-    std::unique_ptr<ByteFile> file = ByteFile::open(*path);
+    std::unique_ptr<ByteSource> file = c.openFile(*path);
     if (!file) {
         c.status.setCaption(statusText(89, "Could not open the chosen file."));
         setButtonsEnabled(c, true);
@@ -84,11 +92,10 @@ void Browse(BrowseControls &c) {
             c.cacheFilesRead.push_back(*read);
         }
     }
-    const int added = scanInto(*file, *path, c);
+    const std::string ended = scanInto(*file, *path, c);
     file.reset();
     setButtonsEnabled(c, true);
-    c.status.setCaption("Finished reading file, " + std::to_string(added) +
-                        " e-mail addresses found.");
+    c.status.setCaption(ended);
 }
 
 }  // namespace ravelo

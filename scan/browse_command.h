@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "addresses/address_list.h"
+#include "platform/byte_file.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
 #include "platform/file_identity.h"
@@ -24,6 +25,7 @@ struct BrowseControls {
     Pauser &pauser;
     FileChooser &chooser;
     const SpecialFolderRequest &specialFolder;
+    const ByteSourceOpener &openFile;
     std::vector<FileIdentity> &cacheFilesRead;  // every cache file read since the start
 };
 

@@ -163,3 +163,21 @@ TEST(HostileFiles, ALinkPlantedInASharedFolderIsNotFollowed) {
         EXPECT_TRUE(fs::is_symlink(shared / "contacts.csv")) << c.name;
     }
 }
+
+// A read that fails is told from the end of a file. The kernel's view of this process's memory
+// is a regular file whose first page is never mapped: reading it fails with EIO, as a bad
+// sector does.
+TEST(HostileFiles, AFailingReadIsNoEndOfFile) {
+    char out[16];
+    auto failing = ByteFile::open("/proc/self/mem");
+    ASSERT_TRUE(failing);
+    EXPECT_EQ(failing->readAt(0, out, sizeof out), 0u);
+    EXPECT_TRUE(failing->failed());
+
+    TempDir dir;
+    auto whole = ByteFile::open(dir.write("short.NK2", "abc"));
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->readAt(1, out, sizeof out), 2u);
+    EXPECT_EQ(whole->readAt(99, out, sizeof out), 0u);
+    EXPECT_FALSE(whole->failed());
+}

@@ -36,6 +36,7 @@ struct Form1Fixture : ::testing::Test {
     FakePauser pauser{log};
     int endings = 0;
     TempDir dir;
+    ByteSourceOpener openFile = openByteFile;  // how the cache file is read
     std::unique_ptr<Form1> form;
 
     void SetUp() override {
@@ -48,6 +49,7 @@ struct Form1Fixture : ::testing::Test {
             return true;
         };
         services.endProgram = [this] { ++endings; };
+        services.openFile = [this](const FilePath &path) { return openFile(path); };
         form = std::make_unique<Form1>(std::move(services));
     }
 

@@ -4,15 +4,18 @@
 
 #include "forms/window_layouts.h"
 #include "qt/form1_fixture.h"
+#include "support/memory_source.h"
 #include "support/tab_orders.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 using namespace ravelo;
 using namespace ravelo::testing;
+using namespace std::string_literals;
 
 TEST_F(Form1Fixture, StartsWithTheTextsOfAnEmptyList) {
     EXPECT_EQ(text(form1::Label7), prefixed(110, "Click browse to begin."));
@@ -74,6 +77,8 @@ TEST_F(Form1Fixture, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
         prefixed(89, "Please wait while reading file"),
         prefixed(89, "Please wait while reading file..."),
         prefixed(89, "Could not open the chosen file."),
+        prefixed(90, "Could not read the whole file."),
+        prefixed(103, "The list is full."),
         QStringLiteral("All addresses cleared.") + QString(113, QLatin1Char(' ')) +
             QStringLiteral("Click browse to begin."),
         prefixed(52, "Detected user aborted file export! File NOT exported."),
@@ -311,4 +316,17 @@ TEST_F(Form1Fixture, ScansTheSampleCacheAndExportsTheSampleContactFile) {
     typeOver(form1::Text1, QString::fromStdString(path));
     press(form1::Command2);
     EXPECT_EQ(readAll(path), readAll(data + "/sample-export.csv"));
+}
+
+TEST_F(Form1Fixture, AReadErrorIsSaidAndWhatWasReadStays) {
+    std::string bytes = "xSMTP:before@x\0\3"s;
+    bytes.resize(64 * 1024, '.');
+    bytes += "SMTP:after@x\0\3"s;
+    openFile = [&](const FilePath &) { return std::make_unique<MemorySource>(bytes, 64 * 1024); };
+    scan(bytes);
+    EXPECT_EQ(text(form1::Label7), prefixed(90, "Could not read the whole file."));
+    EXPECT_EQ(entries(), std::vector<std::string>{"before@x"});
+    EXPECT_EQ(rowsShown(), 1);
+    EXPECT_TRUE(child(form1::Command1)->isEnabled());
+    EXPECT_TRUE(child(form1::Command2)->isEnabled());
 }

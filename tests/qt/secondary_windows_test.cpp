@@ -192,3 +192,14 @@ TEST_F(ToolWindows, TheMainWindowsShortcutsAndAccessKeysStayInTheMainWindow) {
     QTest::keyClick(child(form1::Text3), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(endings, 1);
 }
+
+TEST_F(ToolWindows, AFullListTakesNoMoreAndSaysSo) {
+    while (form->addressList().Count() < AddressList::kMaxCount) {
+        form->addressList().Append("x@x");
+    }
+    showActive();
+    addTyped("one more");
+    EXPECT_EQ(form->addressList().Count(), AddressList::kMaxCount);
+    EXPECT_EQ(form->addressList().ItemAt(AddressList::kMaxCount - 1), "x@x");
+    EXPECT_EQ(text(form1::Label7), prefixed(103, "The list is full."));
+}

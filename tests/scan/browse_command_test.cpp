@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "addresses/list_commands.h"
 #include "support/fakes.h"
+#include "support/memory_source.h"
 #include "support/temp_dir.h"
 
 using namespace ravelo;
@@ -53,8 +55,9 @@ struct BrowseFixture : ::testing::Test {
         return true;
     };
     std::vector<FileIdentity> cacheFilesRead;
-    BrowseControls controls{browse, exportButton, status,  countLabel, cachePath,
-                            list,   pauser,       chooser, folder,     cacheFilesRead};
+    ByteSourceOpener openFile = openByteFile;
+    BrowseControls controls{browse, exportButton, status, countLabel, cachePath,     list,
+                            pauser, chooser,      folder, openFile,   cacheFilesRead};
     TempDir dir;
 
     // Runs Browse on a file with these bytes and returns the log without the label5 lines.
@@ -207,5 +210,36 @@ TEST_F(BrowseFixture, AFullListEndsTheScan) {
     browseBytes("xSMTP:a\0\3SMTP:b\0\3"s);
     EXPECT_EQ(list.Count(), AddressList::kMaxCount);
     EXPECT_EQ(list.ItemAt(AddressList::kMaxCount - 1), "a");
-    EXPECT_EQ(status.caption, "Finished reading file, 1 e-mail addresses found.");
+    EXPECT_EQ(status.caption, prefixed(103, "The list is full."));
+    EXPECT_TRUE(browse.enabled);
+    EXPECT_TRUE(exportButton.enabled);
+}
+
+// A disk that fails part-way: what was read before stays, and the scan says it could not read
+// the whole file; an error at the very end is still an error, and the end of a file is no error.
+TEST_F(BrowseFixture, AReadErrorIsSaidAndKeepsWhatWasReadBeforeIt) {
+    std::string bytes = "xSMTP:before@x\0\3"s;
+    bytes.resize(64 * 1024, '.');
+    bytes += "SMTP:after@x\0\3"s;
+    const struct {
+        std::uint64_t failAt;
+        std::vector<std::string> entries;
+        std::string said;
+    } cases[] = {
+        {64 * 1024, {"before@x"}, prefixed(90, "Could not read the whole file.")},
+        {0, {}, prefixed(90, "Could not read the whole file.")},
+        {bytes.size(), {"before@x", "after@x"}, prefixed(90, "Could not read the whole file.")},
+        {UINT64_MAX, {"before@x", "after@x"}, "Finished reading file, 2 e-mail addresses found."},
+    };
+    for (const auto &c : cases) {
+        list.RemoveAll();
+        openFile = [&](const FilePath &) {
+            return std::make_unique<MemorySource>(bytes, c.failAt);
+        };
+        chooser.answer = dir.file("failing.NK2");
+        Browse(controls);
+        EXPECT_EQ(entries(), c.entries) << c.failAt;
+        EXPECT_EQ(status.caption, c.said) << c.failAt;
+        EXPECT_TRUE(browse.enabled && exportButton.enabled) << c.failAt;
+    }
 }

@@ -206,6 +206,8 @@ TEST_F(Win32Layout, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
         prefixed(110, "Click browse to begin."),
         prefixed(89, "Please wait while reading file..."),
         prefixed(89, "Could not open the chosen file."),
+        prefixed(90, "Could not read the whole file."),
+        prefixed(103, "The list is full."),
         "All addresses cleared." + std::string(113, ' ') + "Click browse to begin.",
         prefixed(52, "Detected user aborted file export! File NOT exported."),
         prefixed(69, "Could not write the file! File NOT exported."),
