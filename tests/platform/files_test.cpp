@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -104,4 +109,96 @@ TEST(Paths, SpacesAndAccentedLettersNameTheRightFile) {
     EXPECT_EQ(file->readAt(0, out, 4), 4u);
     EXPECT_TRUE(appendWhole(nativePath(dir.file("") + "my cache/caf\xe9.csv"), "x\r\n"));
     EXPECT_TRUE(std::filesystem::exists(folder / u8"caf\u00e9.csv"));
+}
+
+// Every kind of file takes the export one way on every system: a new or a plain file gets a new
+// copy put in its place; a file with several names is appended in place, so that every name
+// sees it; a folder or a file kept out takes nothing.
+TEST(AppendWhole, EveryKindOfFileTakesTheExportOneWayOnEverySystem) {
+    namespace fs = std::filesystem;
+    const struct {
+        const char *kind;
+        bool existing, secondName, folder, keptOut;
+        bool written;
+    } cases[] = {
+        {"a new file", false, false, false, false, true},
+        {"a file", true, false, false, false, true},
+        {"a file with a second name", true, true, false, false, true},
+        {"a folder", false, false, true, false, false},
+        {"a file kept out", true, false, false, true, false},
+    };
+    for (const auto &c : cases) {
+        TempDir dir;
+        const fs::path path = dir.file("contacts.csv");
+        if (c.existing) {
+            dir.write("contacts.csv", "old\r\n");
+        }
+        if (c.secondName) {
+            fs::create_hard_link(path, dir.file("second.csv"));
+        }
+        if (c.folder) {
+            fs::create_directory(path);
+        }
+        std::vector<FileIdentity> keepOut;
+        if (c.keptOut) {
+            keepOut.push_back(*identityOf(path));
+        }
+        EXPECT_EQ(appendWhole(path, "new\r\n", keepOut), c.written) << c.kind;
+        const std::string old = c.existing ? "old\r\n" : "";
+        if (!c.folder) {
+            EXPECT_EQ(readAll(path), c.written ? old + "new\r\n" : old) << c.kind;
+        }
+        if (c.secondName) {
+            EXPECT_EQ(readAll(dir.file("second.csv")), "old\r\nnew\r\n") << c.kind;
+        }
+        std::size_t names = 0;
+        for ([[maybe_unused]] const auto &entry : fs::directory_iterator(dir.file(""))) {
+            ++names;
+        }
+        EXPECT_EQ(names, c.secondName ? 2u : 1u) << c.kind << ": nothing left beside it";
+    }
+}
+
+// An export killed part-way leaves its new file beside the target; the next export to that file
+// removes it, and nothing else: not one of a process that runs, nor one for another file.
+TEST(AppendWhole, TheNextExportRemovesWhatAKilledOneLeft) {
+#ifdef _WIN32
+    // Another process that runs: this program once more, held before it starts.
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION held{};
+    ASSERT_TRUE(CreateProcessW(self, nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                               nullptr, &startup, &held));
+    const std::string running = std::to_string(held.dwProcessId);
+    struct End {
+        PROCESS_INFORMATION &process;
+        ~End() {
+            TerminateProcess(process.hProcess, 0);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+    } end{held};
+#else
+    const std::string running = std::to_string(getppid());
+#endif
+    const struct {
+        std::string name;
+        bool removed;
+    } beside[] = {
+        {".contacts.csv.ravelo-4000000000.tmp", true},
+        {".contacts.csv.ravelo-" + running + ".tmp", false},
+        {".other.csv.ravelo-4000000000.tmp", false},
+        {".contacts.csv.ravelo-x.tmp", false},
+        {"contacts.csv.ravelo-4000000000.tmp", false},
+    };
+    TempDir dir;
+    for (const auto &file : beside) {
+        dir.write(file.name, "half an export");
+    }
+    ASSERT_TRUE(appendWhole(std::filesystem::path(dir.file("contacts.csv")), "new\r\n"));
+    for (const auto &file : beside) {
+        EXPECT_EQ(std::filesystem::exists(dir.file(file.name)), !file.removed) << file.name;
+    }
 }

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <filesystem>
 #include <string>
+
+#include "platform/append_file.h"
 
 namespace ravelo::testing {
 
@@ -26,5 +30,25 @@ struct KillOutcomes {
         return ::testing::AssertionSuccess();
     }
 };
+
+// What the killed exports left beside the file goes with the next export to it: afterwards the
+// folder holds the file alone.
+inline ::testing::AssertionResult nextExportClearsTheFolder(const std::filesystem::path &file,
+                                                            std::size_t &left) {
+    namespace fs = std::filesystem;
+    left = 0;
+    for (const auto &entry : fs::directory_iterator(file.parent_path())) {
+        left += entry.path() != file ? 1 : 0;
+    }
+    if (!appendWhole(file.native(), "next\r\n")) {
+        return ::testing::AssertionFailure() << "the next export failed";
+    }
+    for (const auto &entry : fs::directory_iterator(file.parent_path())) {
+        if (entry.path() != file) {
+            return ::testing::AssertionFailure() << entry.path().string() << " is left";
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
 
 }  // namespace ravelo::testing

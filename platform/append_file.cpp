@@ -1,0 +1,51 @@
+#include "platform/append_file.h"
+
+#include <optional>
+#include <string>
+
+#include "platform/append_steps.h"
+
+// Which way an export's bytes go into a file, decided once for every system.
+namespace ravelo {
+
+bool appendWhole(const FilePath &name, std::string_view bytes,
+                 const std::vector<FileIdentity> &keepOut) {
+    namespace steps = append_steps;
+    if (name.empty()) {
+        return false;
+    }
+    const std::optional<steps::Target> target = steps::inspect(name, keepOut);
+    if (!target) {
+        return false;
+    }
+    // A folder, a device, a cache file and a file that may not be written take nothing, and are
+    // not replaced either.
+    if (target->exists && (!target->regular || target->keptOut || !target->writable)) {
+        return false;
+    }
+    steps::removeLeftovers(*target);
+    if (target->exists && bytes.empty()) {
+        return true;  // nothing to add
+    }
+    // Every name of a file with several must see the export, and a file that cannot be read
+    // cannot be copied: both take the bytes at their end.
+    std::string content;
+    if (target->exists && (target->otherNames || !steps::readWhole(*target, content))) {
+        return steps::appendInPlace(*target, bytes, keepOut);
+    }
+    content.append(bytes);
+    const std::optional<FilePath> replacement = steps::writeBeside(*target, content);
+    if (!replacement) {
+        return steps::appendInPlace(*target, bytes, keepOut);  // the folder takes no new file
+    }
+    if (replacement->empty()) {
+        return false;  // a full disk, say: the file is as it was
+    }
+    if (!steps::replace(*target, *replacement)) {
+        steps::remove(*replacement);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace ravelo
