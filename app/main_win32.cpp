@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "app/delay_load_win.h"
 #include "win32/dll_search.h"
 #include "win32/form1.h"
 #include "win32/message_loop.h"
@@ -26,7 +27,11 @@ void initCommonControls() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     ravelo::restrictDllSearch();  // before anything loads a DLL by name
-    OleInitialize(nullptr);       // the file dialog and the picture decoder use COM
+    if (!ravelo::bindDelayLoadedDlls()) {
+        FatalAppExitW(0, L"Ravelo cannot run: a part of Windows that it needs is missing.");
+        return 1;
+    }
+    OleInitialize(nullptr);  // the file dialog and the picture decoder use COM
     initCommonControls();
     ravelo::Form1 form1;
     ShowWindow(form1.hwnd(), show);

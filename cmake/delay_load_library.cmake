@@ -21,6 +21,9 @@ set(kill "")
 if(MACHINE STREQUAL "i386")
   set(kill --kill-at)
 endif()
-execute_process(COMMAND ${DLLTOOL} -m ${MACHINE} ${kill} -d ${OUTPUT}.def -D ${DLL}
-                        --output-delaylib ${OUTPUT}
-                COMMAND_ERROR_IS_FATAL ANY)
+# Made in its own folder under its bare name, the library's descriptor is named
+# __DELAY_IMPORT_DESCRIPTOR_libNAME_a wherever the build is.
+get_filename_component(library ${OUTPUT} NAME)
+execute_process(COMMAND ${DLLTOOL} -m ${MACHINE} ${kill} -d ${library}.def -D ${DLL}
+                        --output-delaylib ${library}
+                WORKING_DIRECTORY ${folder} COMMAND_ERROR_IS_FATAL ANY)

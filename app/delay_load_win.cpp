@@ -1,0 +1,74 @@
+// The delay-loaded DLLs, bound all at once instead of at each function's first call: where the
+// first call comes from is then no matter, and the 32-bit delay-load libraries of binutils leave
+// the slots of their functions empty, so a first call there would jump to nothing.
+#include "app/delay_load_win.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace {
+
+// The table that a delay-load library lays down for its DLL; every field is relative to the
+// program's base.
+struct DelayDescriptor {
+    DWORD attributes;
+    DWORD dllName;
+    DWORD module;
+    DWORD importAddresses;
+    DWORD importNames;
+    DWORD boundImportAddresses;
+    DWORD unloadImportAddresses;
+    DWORD timeStamp;
+};
+
+}  // namespace
+
+// One descriptor for each delay-loaded DLL, named after its library.
+#define RAVELO_DELAY_LOADED(dll)                                                                  \
+    extern "C" const DelayDescriptor dll##Descriptor __asm__("__DELAY_IMPORT_DESCRIPTOR_lib" #dll \
+                                                             "_a");
+#include "delay_loaded_dlls.inc"
+#undef RAVELO_DELAY_LOADED
+
+namespace ravelo {
+namespace {
+
+template <class T>
+T *at(DWORD relative) {
+    return reinterpret_cast<T *>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr)) +
+                                 relative);
+}
+
+bool bind(const DelayDescriptor &descriptor) {
+    auto *module = at<HMODULE>(descriptor.module);
+    *module = LoadLibraryA(at<const char>(descriptor.dllName));
+    if (*module == nullptr) {
+        return false;
+    }
+    auto *slot = at<FARPROC>(descriptor.importAddresses);
+    for (auto *name = at<const IMAGE_THUNK_DATA>(descriptor.importNames);
+         name->u1.AddressOfData != 0; ++name, ++slot) {
+        const char *function =
+            IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)
+                ? reinterpret_cast<const char *>(IMAGE_ORDINAL(name->u1.Ordinal))
+                : at<const IMAGE_IMPORT_BY_NAME>(static_cast<DWORD>(name->u1.AddressOfData))->Name;
+        *slot = GetProcAddress(*module, function);
+        if (*slot == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool bindDelayLoadedDlls() {
+    bool bound = true;
+#define RAVELO_DELAY_LOADED(dll) bound = bind(dll##Descriptor) && bound;
+#include "delay_loaded_dlls.inc"
+#undef RAVELO_DELAY_LOADED
+    return bound;
+}
+
+}  // namespace ravelo
