@@ -40,10 +40,22 @@ T *at(DWORD relative) {
                                  relative);
 }
 
+// A linker may leave the import tables read-only once the program is loaded (Microsoft's does,
+// and binutils 2.44 of Debian 13), so each slot is opened for its one write and closed again.
+template <class T>
+bool store(T *slot, T value) {
+    DWORD was = 0;
+    if (!VirtualProtect(slot, sizeof value, PAGE_READWRITE, &was)) {
+        return false;
+    }
+    *slot = value;
+    VirtualProtect(slot, sizeof value, was, &was);
+    return true;
+}
+
 bool bind(const DelayDescriptor &descriptor) {
-    auto *module = at<HMODULE>(descriptor.module);
-    *module = LoadLibraryA(at<const char>(descriptor.dllName));
-    if (*module == nullptr) {
+    const HMODULE dll = LoadLibraryA(at<const char>(descriptor.dllName));
+    if (dll == nullptr || !store(at<HMODULE>(descriptor.module), dll)) {
         return false;
     }
     auto *slot = at<FARPROC>(descriptor.importAddresses);
@@ -53,8 +65,8 @@ bool bind(const DelayDescriptor &descriptor) {
             IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)
                 ? reinterpret_cast<const char *>(IMAGE_ORDINAL(name->u1.Ordinal))
                 : at<const IMAGE_IMPORT_BY_NAME>(static_cast<DWORD>(name->u1.AddressOfData))->Name;
-        *slot = GetProcAddress(*module, function);
-        if (*slot == nullptr) {
+        const FARPROC address = GetProcAddress(dll, function);
+        if (address == nullptr || !store(slot, address)) {
             return false;
         }
     }

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "support/temp_dir.h"
 #include "win32/dll_search.h"
@@ -47,7 +49,19 @@ void forget(const std::wstring &program) {
     RegDeleteKeyW(HKEY_CURRENT_USER, (L"Software\\Wine\\AppDefaults\\" + program).c_str());
 }
 
-HANDLE start(const std::filesystem::path &program) {
+// A program the test started, ended with the test whatever the test saw of it: a program that
+// crashed or hung is never left behind for the next test.
+struct EndProcess {
+    void operator()(HANDLE process) const {
+        if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process, 1);
+        }
+        CloseHandle(process);
+    }
+};
+using Process = std::unique_ptr<std::remove_pointer_t<HANDLE>, EndProcess>;
+
+Process start(const std::filesystem::path &program) {
     std::wstring command = L"\"" + program.wstring() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -57,7 +71,7 @@ HANDLE start(const std::filesystem::path &program) {
         return nullptr;
     }
     CloseHandle(process.hThread);
-    return process.hProcess;
+    return Process{process.hProcess};
 }
 
 // The top-level window of the process with the title, or null.
@@ -112,18 +126,17 @@ struct PlantedDlls : ::testing::Test {
 }  // namespace
 
 TEST_F(PlantedDlls, ALoadByNameFindsThemBesideTheProgram) {
-    HANDLE probe = start(place(besideThisProgram(L"ravelo_dll_probe.exe")));
+    const Process probe = start(place(besideThisProgram(L"ravelo_dll_probe.exe")));
     ASSERT_NE(probe, nullptr);
-    WaitForSingleObject(probe, 20000);
-    CloseHandle(probe);
+    WaitForSingleObject(probe.get(), 20000);
     EXPECT_EQ(markersLeft(), 2) << "the planted DLLs are not found: the check below proves nothing";
 }
 
 TEST_F(PlantedDlls, TheProgramNeverLoadsThem) {
     const std::filesystem::path program = place(RAVELO_PROGRAM);
-    HANDLE process = start(program);
+    const Process process = start(program);
     ASSERT_NE(process, nullptr);
-    const DWORD id = GetProcessId(process);
+    const DWORD id = GetProcessId(process.get());
     HWND main = waitForWindow(id, L"Ravelo");
     ASSERT_NE(main, nullptr);
 
@@ -142,8 +155,7 @@ TEST_F(PlantedDlls, TheProgramNeverLoadsThem) {
     EXPECT_NE(waitForWindow(id, L"Help and Tips"), nullptr);
 
     PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0);
-    CloseHandle(process);
+    EXPECT_EQ(WaitForSingleObject(process.get(), 20000), WAIT_OBJECT_0);
     EXPECT_EQ(markersLeft(), 0);
 }
 
