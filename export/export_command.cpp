@@ -25,14 +25,20 @@ FilePath trimSpaces(const FilePath &text) {
     return text.substr(first, text.find_last_not_of(space) - first + 1);
 }
 
-// Shows why nothing was exported, with the status line red for a while.
-void flashNotExported(ExportControls &c, const std::string &text) {
+enum class PutBack { always, unlessReportedSince };
+
+// Shows why nothing was exported, with the status line red for a while. Another export may run
+// to its end during the flash; what it reported is kept unless `putBack` is always.
+void flashNotExported(ExportControls &c, const std::string &text, PutBack putBack) {
     c.status.setCaption(text);
+    const unsigned report = ++c.reports;
     c.pauser.Pause(kShortPause);
     c.status.setBackColor(kStatusRed);
     c.pauser.Pause(kFlashPause);
     c.status.setBackColor(kStatusBlue);
-    c.status.setCaption(text);
+    if (putBack == PutBack::always || c.reports == report) {
+        c.status.setCaption(text);
+    }
     c.pauser.Pause(kShortPause);
 }
 
@@ -43,8 +49,8 @@ void Export(ExportControls &c) {
     const std::string prompt =
         "Are you sure you wish to export this file to\r\n" + c.exportPath.text() + "?";
     if (c.messages.show(prompt, "Confirm file export?", kYesNoInformation) != kAnswerYes) {
-        flashNotExported(c,
-                         statusText(52, "Detected user aborted file export! File NOT exported."));
+        flashNotExported(c, statusText(52, "Detected user aborted file export! File NOT exported."),
+                         PutBack::always);
         return;
     }
     // The cache files are kept out by what they are, not by name: the one the box names, and
@@ -56,10 +62,12 @@ void Export(ExportControls &c) {
     if (!appendWhole(trimSpaces(c.exportPath.path()), contactFileText(c.list), keepOut)) {
         // Said out loud: a quiet failure (on Windows, the default path in the root of C: fails
         // for nearly everyone) would leave the user believing the list saved.
-        flashNotExported(c, statusText(69, "Could not write the file! File NOT exported."));
+        flashNotExported(c, statusText(69, "Could not write the file! File NOT exported."),
+                         PutBack::unlessReportedSince);
         return;
     }
-    c.status.setCaption(statusText(55, "File successfully written to") + c.exportPath.text());
+    c.status.setCaption(statusText(55, "File successfully written to"), c.exportPath.path());
+    ++c.reports;
     c.pauser.Pause(kShortPause);
 }
 

@@ -19,6 +19,9 @@ struct ExportControls {
     Pauser &pauser;
     MessageBoxes &messages;
     const std::vector<FileIdentity> &cacheFilesRead;  // never written into either
+    // How many exports have reported on the status line, those started during another's pause
+    // included: a failure's flash puts its text back only while no later export has reported.
+    unsigned &reports;
 };
 
 // Asks whether to export, then appends the list to the contact file named in the export path

@@ -73,9 +73,9 @@ void Form1Commands::Form2_Command1_Click() {
 }
 
 void Form1Commands::Command2_Click() {
-    ExportControls controls{list_,          c_.Label7,        c_.Text1,
-                            c_.Text2,       services_.pauser, services_.messages,
-                            cacheFilesRead_};
+    ExportControls controls{list_,           c_.Label7,        c_.Text1,
+                            c_.Text2,        services_.pauser, services_.messages,
+                            cacheFilesRead_, exportReports_};
     Export(controls);
 }
 

@@ -69,6 +69,7 @@ private:
     Form1Controls c_;
     CommandServices services_;
     std::vector<FileIdentity> cacheFilesRead_;  // what Export never writes into
+    unsigned exportReports_ = 0;
 };
 
 // The About box's text.

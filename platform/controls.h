@@ -21,6 +21,8 @@ class Label {
 public:
     virtual ~Label() = default;
     virtual void setCaption(const std::string &text) = 0;
+    // The text followed by a file's name, every character of the name shown as it is.
+    virtual void setCaption(const std::string &text, const FilePath &path) = 0;
     virtual void setBackColor(Rgb color) = 0;
 };
 

@@ -19,6 +19,10 @@ void WidgetLabel::setCaption(const std::string &text) {
     label_->setText(toQString(text));
 }
 
+void WidgetLabel::setCaption(const std::string &text, const FilePath &path) {
+    label_->setText(toQString(text) + fromPath(path));
+}
+
 void WidgetLabel::setBackColor(Rgb color) {
     setLabelBackground(label_, color);
 }

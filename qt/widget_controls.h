@@ -18,6 +18,7 @@ class WidgetLabel final : public Label {
 public:
     explicit WidgetLabel(QLabel *label) : label_(label) {}
     void setCaption(const std::string &text) override;
+    void setCaption(const std::string &text, const FilePath &path) override;
     void setBackColor(Rgb color) override;
 
 private:

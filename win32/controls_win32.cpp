@@ -12,6 +12,11 @@ void Win32Label::setCaption(const std::string &text) {
     InvalidateRect(label_, nullptr, TRUE);
 }
 
+void Win32Label::setCaption(const std::string &text, const FilePath &path) {
+    SetWindowTextW(label_, (toWide(text) + path).c_str());
+    InvalidateRect(label_, nullptr, TRUE);
+}
+
 void Win32Label::setBackColor(Rgb color) {
     form_.setBackColor(label_, color);
 }

@@ -18,6 +18,7 @@ class Win32Label final : public Label {
 public:
     Win32Label(FormWindow &form, HWND label) : form_(form), label_(label) {}
     void setCaption(const std::string &text) override;
+    void setCaption(const std::string &text, const FilePath &path) override;
     void setBackColor(Rgb color) override;
 
 private:

@@ -7,6 +7,7 @@
 
 #include "export/contact_csv.h"
 #include "export/export_fixture.h"
+#include "platform/status_text.h"
 
 using namespace ravelo;
 using namespace ravelo::testing;
@@ -67,6 +68,45 @@ TEST_F(ExportFixture, NoFlashesTheRefusalAndTouchesNoFile) {
     EXPECT_EQ(log, (Log{"Label7: 1", refusal, "pause 0.125", "Label7 color 255,0,0", "pause 8",
                         "Label7 color 0,0,255", refusal, "pause 0.125"}));
     EXPECT_FALSE(std::filesystem::exists(exportPath.value));
+}
+
+// A second export may run to its end during the first one's red flash. A failure puts its text
+// back only if nothing was reported since; a refusal always does.
+TEST_F(ExportFixture, AnExportDuringTheFlashKeepsItsReportUnlessTheFirstWasARefusal) {
+    const std::string success = prefixed(55, "File successfully written to");
+    const std::string failure = prefixed(69, "Could not write the file! File NOT exported.");
+    const std::string refusal =
+        prefixed(52, "Detected user aborted file export! File NOT exported.");
+    struct Case {
+        bool firstAnswersYes;
+        bool secondAnswersYes;
+        bool secondPathIsGood;
+        std::string shownAtTheEnd;
+    };
+    const Case cases[] = {
+        {true, true, true, success},   // a failure, then a success
+        {true, false, true, refusal},  // a failure, then a refusal
+        {true, true, false, failure},  // two failures
+        {false, true, true, refusal},  // a refusal, then a success: the refusal's text is back
+    };
+    fill({"a@x"});
+    const std::string good = dir.file("contacts.csv");
+    const std::string bad = dir.file("missing/contacts.csv");
+    for (const Case &c : cases) {
+        exportPath.value = c.firstAnswersYes ? bad : good;
+        messages.answer = c.firstAnswersYes ? kAnswerYes : kAnswerNo;
+        pauser.calls = 0;
+        pauser.duringCall = 2;  // the eight seconds
+        pauser.during = [&] {
+            exportPath.value = c.secondPathIsGood ? good : bad;
+            messages.answer = c.secondAnswersYes ? kAnswerYes : kAnswerNo;
+            Export(controls);
+        };
+        Export(controls);
+        const std::string expected = c.shownAtTheEnd == success ? success + good : c.shownAtTheEnd;
+        EXPECT_EQ(status.caption, expected) << &c - cases;
+        EXPECT_EQ(status.backColor, kStatusBlue) << &c - cases;
+    }
 }
 
 TEST_F(ExportFixture, APathThatCannotBeWrittenSaysSoInRed) {

@@ -40,7 +40,9 @@ struct ExportFixture : ::testing::Test {
     FakeMessageBoxes messages;
     FakeTextBox cachePath{"C:\\Documents and Settings\\ann\\Outlook.NK2"};
     std::vector<FileIdentity> cacheFilesRead;
-    ExportControls controls{list, status, exportPath, cachePath, pauser, messages, cacheFilesRead};
+    unsigned reports = 0;
+    ExportControls controls{list,   status,   exportPath,     cachePath,
+                            pauser, messages, cacheFilesRead, reports};
     TempDir dir;
 
     void fill(std::initializer_list<const char *> entries) {

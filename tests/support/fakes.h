@@ -28,6 +28,10 @@ public:
         caption = text;
         log_.push_back(name_ + ": " + text);
     }
+    // The name as the code page shows it, so that tests compare texts alike.
+    void setCaption(const std::string &text, const FilePath &path) override {
+        setCaption(text + encodeText(std::filesystem::path(path).u16string()));
+    }
     void setBackColor(Rgb color) override {
         backColor = color;
         log_.push_back(name_ + " color " + std::to_string(color.red) + "," +
