@@ -34,9 +34,9 @@
 #include <vector>
 
 #include "export/contact_csv.h"
+#include "files/append_file.h"
+#include "files/byte_file.h"
 #include "forms/event_pauser.h"
-#include "platform/append_file.h"
-#include "platform/byte_file.h"
 #include "platform/clock.h"
 #include "qt/event_wait.h"
 #include "scan/address_scanner.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "platform/product.h"
+#include "texts/product.h"
 
 namespace ravelo {
 namespace {

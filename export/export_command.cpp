@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "export/contact_csv.h"
-#include "platform/append_file.h"
-#include "platform/status_text.h"
+#include "files/append_file.h"
+#include "texts/status_text.h"
 
 namespace ravelo {
 namespace {

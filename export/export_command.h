@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "addresses/address_list.h"
+#include "files/file_identity.h"
 #include "platform/controls.h"
-#include "platform/file_identity.h"
 #include "platform/message_box.h"
-#include "platform/status_text.h"
+#include "texts/status_text.h"
 
 namespace ravelo {
 

@@ -2,9 +2,9 @@
 
 #include "addresses/list_commands.h"
 #include "export/export_command.h"
-#include "platform/product.h"
 #include "scan/browse_command.h"
 #include "scan/cache_location.h"
+#include "texts/product.h"
 
 #include <utility>
 

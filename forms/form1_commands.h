@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "addresses/address_list.h"
+#include "files/byte_file.h"
+#include "files/file_identity.h"
 #include "forms/control_names.h"
 #include "forms/secondary_windows.h"
-#include "platform/byte_file.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
-#include "platform/file_identity.h"
 #include "platform/message_box.h"
 #include "platform/special_folder.h"
 

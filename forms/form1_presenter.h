@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "addresses/address_list.h"
+#include "files/byte_file.h"
 #include "forms/control_names.h"
 #include "forms/form1_commands.h"
 #include "forms/secondary_windows.h"
 #include "forms/window_layout.h"
-#include "platform/byte_file.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "addresses/list_commands.h"
-#include "platform/status_text.h"
+#include "texts/status_text.h"
 
 namespace ravelo {
 

@@ -1,6 +1,6 @@
 #include "forms/window_layouts.h"
 
-#include "platform/product.h"
+#include "texts/product.h"
 
 namespace ravelo {
 namespace {

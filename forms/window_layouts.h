@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "forms/window_layout.h"
-#include "platform/status_text.h"
+#include "texts/status_text.h"
 
 namespace ravelo {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/file_path.h"
+#include "files/file_path.h"
 
 // The window controls as the program's commands see them. All text is 8-bit text in the system
 // code page; the window side converts it for display. A path in a text box is read and written

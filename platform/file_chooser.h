@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/file_path.h"
+#include "files/file_path.h"
 
 namespace ravelo {
 

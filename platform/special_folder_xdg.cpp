@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "platform/code_page.h"
+#include "files/code_page.h"
 #include "platform/special_folder.h"
 
 namespace ravelo {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/code_page.h"
+#include "files/code_page.h"
 
 namespace ravelo {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/code_page.h"
+#include "files/code_page.h"
 
 namespace ravelo {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/file_path.h"
+#include "files/file_path.h"
 
 // The one place where the program's 8-bit text meets the toolkit's text.
 namespace ravelo {

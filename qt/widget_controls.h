@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "files/file_path.h"
 #include "platform/controls.h"
-#include "platform/file_path.h"
 
 #include <string>
 

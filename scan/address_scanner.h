@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/byte_file.h"
+#include "files/byte_file.h"
 
 namespace ravelo {
 

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "addresses/list_commands.h"
-#include "platform/byte_file.h"
-#include "platform/status_text.h"
+#include "files/byte_file.h"
 #include "scan/address_scanner.h"
 #include "scan/cache_location.h"
+#include "texts/status_text.h"
 
 namespace ravelo {
 namespace {

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "addresses/address_list.h"
-#include "platform/byte_file.h"
+#include "files/byte_file.h"
+#include "files/file_identity.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
-#include "platform/file_identity.h"
 #include "platform/special_folder.h"
 
 namespace ravelo {

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "addresses/address_list.h"
+#include "files/file_path.h"
 #include "platform/controls.h"
-#include "platform/file_path.h"
 
 #include <string>
 

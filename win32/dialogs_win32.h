@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "files/file_path.h"
 #include "platform/file_chooser.h"
-#include "platform/file_path.h"
 #include "platform/message_box.h"
 
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/code_page.h"
+#include "files/code_page.h"
 
 namespace ravelo {
 

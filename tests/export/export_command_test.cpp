@@ -7,7 +7,7 @@
 
 #include "export/contact_csv.h"
 #include "export/export_fixture.h"
-#include "platform/status_text.h"
+#include "texts/status_text.h"
 
 using namespace ravelo;
 using namespace ravelo::testing;

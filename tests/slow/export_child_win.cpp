@@ -1,6 +1,6 @@
 // Exports the fullest list to the file named on its command line: the process that the kill
 // test ends at random moments.
-#include "platform/append_file.h"
+#include "files/append_file.h"
 #include "support/full_export.h"
 
 int wmain(int argc, wchar_t **argv) {

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "platform/append_file.h"
+#include "files/append_file.h"
 #include "support/full_export.h"
 #include "support/kill_outcomes.h"
 #include "support/temp_dir.h"

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "files/code_page.h"
 #include "forms/control_names.h"
-#include "platform/code_page.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
 #include "platform/message_box.h"

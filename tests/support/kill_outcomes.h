@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/append_file.h"
+#include "files/append_file.h"
 
 namespace ravelo::testing {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/byte_file.h"
+#include "files/byte_file.h"
 
 namespace ravelo::testing {
 

@@ -13,8 +13,8 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/append_steps.h"
-#include "platform/link_guard_posix.h"
+#include "files/append_steps.h"
+#include "files/link_guard_posix.h"
 
 namespace ravelo::append_steps {
 namespace {

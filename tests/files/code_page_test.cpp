@@ -1,4 +1,4 @@
-#include "platform/code_page.h"
+#include "files/code_page.h"
 
 #include <gtest/gtest.h>
 

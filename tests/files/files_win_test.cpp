@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/append_file.h"
-#include "platform/file_identity.h"
+#include "files/append_file.h"
+#include "files/file_identity.h"
 #include "support/temp_dir.h"
 
 using namespace ravelo;

@@ -1,4 +1,4 @@
-#include "platform/link_guard_posix.h"
+#include "files/link_guard_posix.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

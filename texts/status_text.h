@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/controls.h"
-#include "platform/product.h"
+#include "texts/product.h"
 
 namespace ravelo {
 

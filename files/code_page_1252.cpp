@@ -1,7 +1,7 @@
 #include <array>
 #include <cstddef>
 
-#include "platform/code_page.h"
+#include "files/code_page.h"
 
 namespace ravelo {
 namespace {

@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/byte_file.h"
+#include "files/byte_file.h"
 #include "scan/address_scanner.h"
 
 #include "export/export_fixture.h"

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/append_file.h"
-#include "platform/byte_file.h"
-#include "platform/code_page.h"
-#include "platform/file_identity.h"
+#include "files/append_file.h"
+#include "files/byte_file.h"
+#include "files/code_page.h"
+#include "files/file_identity.h"
 #include "platform/start_folder.h"
 #include "support/temp_dir.h"
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/file_identity.h"
-#include "platform/file_path.h"
+#include "files/file_identity.h"
+#include "files/file_path.h"
 
 // The steps of appending to a file that each system takes its own way; appendWhole decides, the
 // same on every system, which steps a file takes.

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "export/export_fixture.h"
-#include "platform/append_file.h"
-#include "platform/byte_file.h"
+#include "files/append_file.h"
+#include "files/byte_file.h"
 
 using namespace ravelo;
 using namespace ravelo::testing;

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/file_identity.h"
+#include "files/file_identity.h"
 
 namespace ravelo {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/byte_file.h"
+#include "files/byte_file.h"
 
 namespace ravelo {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/append_steps.h"
+#include "files/append_steps.h"
 
 namespace ravelo::append_steps {
 namespace {

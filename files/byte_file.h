@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/file_path.h"
+#include "files/file_path.h"
 
 namespace ravelo {
 

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/file_identity.h"
-#include "platform/file_path.h"
+#include "files/file_identity.h"
+#include "files/file_path.h"
 
 namespace ravelo {
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "platform/code_page.h"
+#include "files/code_page.h"
 
 namespace ravelo {
 

@@ -1,9 +1,9 @@
-#include "platform/append_file.h"
+#include "files/append_file.h"
 
 #include <optional>
 #include <string>
 
-#include "platform/append_steps.h"
+#include "files/append_steps.h"
 
 // Which way an export's bytes go into a file, decided once for every system.
 namespace ravelo {
