@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/append_steps.h"
+#include "files/random_bytes.h"
 
 namespace ravelo::append_steps {
 namespace {
@@ -18,6 +19,12 @@ public:
     ~Handle() { close(); }
     Handle(const Handle &) = delete;
     Handle &operator=(const Handle &) = delete;
+    Handle &operator=(Handle &&other) noexcept {
+        close();
+        handle_ = other.handle_;
+        other.handle_ = INVALID_HANDLE_VALUE;
+        return *this;
+    }
     bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return handle_; }
     bool close() {
@@ -141,12 +148,21 @@ bool readWhole(const Target &target, std::string &content) {
 
 std::optional<FilePath> writeBeside(const Target &target, std::string_view content) {
     const std::size_t start = nameStart(target.file);
-    FilePath replacement = target.file.substr(0, start);
-    replacement +=
-        temporaryName<wchar_t>(std::wstring_view(target.file).substr(start), GetCurrentProcessId());
-    DeleteFileW(replacement.c_str());  // this process's own, from an export that could not end
-    Handle out(CreateFileW(replacement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
+    FilePath replacement;
+    Handle out(INVALID_HANDLE_VALUE);
+    // CREATE_NEW: never a file that somebody made first under the name, which no one can guess.
+    for (int attempt = 0; attempt < 8 && !out.valid(); ++attempt) {
+        std::uint64_t random = 0;
+        randomBytes(&random, sizeof random);
+        replacement = target.file.substr(0, start) +
+                      temporaryName<wchar_t>(std::wstring_view(target.file).substr(start),
+                                             GetCurrentProcessId(), random);
+        out = Handle(CreateFileW(replacement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
+        if (!out.valid() && GetLastError() != ERROR_FILE_EXISTS) {
+            return std::nullopt;
+        }
+    }
     if (!out.valid()) {
         return std::nullopt;
     }
@@ -185,8 +201,8 @@ bool replace(const Target &target, const FilePath &replacement) {
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-void remove(const FilePath &file) {
-    DeleteFileW(file.c_str());
+void remove(const Target &, const FilePath &replacement) {
+    DeleteFileW(replacement.c_str());
 }
 
 bool appendInPlace(const Target &target, std::string_view bytes,
@@ -224,13 +240,22 @@ void removeLeftovers(const Target &target) {
     if (search == INVALID_HANDLE_VALUE) {
         return;
     }
+    // What others made there costs a bounded number of looks.
+    int foreign = 0;
     do {
         const std::optional<std::uint64_t> process =
             leftoverProcess<wchar_t>(entry.cFileName, name);
+        if (!process) {
+            continue;
+        }
         // Never a folder, nor a link or junction that somebody put there.
         constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
-        if (process && (entry.dwFileAttributes & kNotAFile) == 0 && !processRuns(*process)) {
-            DeleteFileW((folder + entry.cFileName).c_str());
+        if ((entry.dwFileAttributes & kNotAFile) == 0 && !processRuns(*process) &&
+            DeleteFileW((folder + entry.cFileName).c_str())) {
+            continue;
+        }
+        if (++foreign == 64) {
+            break;
         }
     } while (FindNextFileW(search, &entry));
     FindClose(search);

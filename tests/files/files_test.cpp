@@ -188,7 +188,11 @@ TEST(AppendWhole, TheNextExportRemovesWhatAKilledOneLeft) {
         bool removed;
     } beside[] = {
         {".contacts.csv.ravelo-4000000000.tmp", true},
+        {".contacts.csv.ravelo-4000000000-0123456789abcdef.tmp", true},
         {".contacts.csv.ravelo-" + running + ".tmp", false},
+        {".contacts.csv.ravelo-" + running + "-0123456789abcdef.tmp", false},
+        {".contacts.csv.ravelo-4000000000-0123456789abcdeg.tmp", false},
+        {".contacts.csv.ravelo-4000000000-.tmp", false},
         {".other.csv.ravelo-4000000000.tmp", false},
         {".contacts.csv.ravelo-x.tmp", false},
         {"contacts.csv.ravelo-4000000000.tmp", false},

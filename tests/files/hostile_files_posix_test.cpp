@@ -13,6 +13,7 @@
 
 #include "export/export_fixture.h"
 #include "files/append_file.h"
+#include "files/append_steps.h"
 #include "files/byte_file.h"
 
 using namespace ravelo;
@@ -161,6 +162,86 @@ TEST(HostileFiles, ALinkPlantedInASharedFolderIsNotFollowed) {
         EXPECT_EQ(appendWhole(shared / "contacts.csv", "new\r\n"), c.followed) << c.name;
         EXPECT_EQ(readAll(victim.string()), c.followed ? "mine\r\nnew\r\n" : "mine\r\n") << c.name;
         EXPECT_TRUE(fs::is_symlink(shared / "contacts.csv")) << c.name;
+    }
+}
+
+// Another user changes the shared folder right after the export's first look at the path: the
+// export works on what it looked at, or fails, and never writes where the other user points.
+TEST(HostileFiles, ANameSwappedForALinkAfterTheFirstLookIsNeverFollowed) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a link to another user";
+    }
+    constexpr uid_t kOther = 65534;
+    const auto plantLink = [](const fs::path &target, const fs::path &link) {
+        fs::create_symlink(target, link);
+        ASSERT_EQ(::lchown(link.c_str(), kOther, kOther), 0);
+    };
+    const struct {
+        const char *name;
+        bool fileThere;   // race.csv exists before the export
+        bool swapFolder;  // the folder on the way is swapped, not the file
+        bool exported;
+    } cases[] = {
+        {"the file swapped for a link to mine", true, false, false},
+        {"a link put where no file was", false, false, false},
+        {"the folder on the way swapped for a link to mine", true, true, true},
+    };
+    for (const auto &c : cases) {
+        TempDir dir;
+        const fs::path victim = dir.write("victim.csv", "mine\r\n");
+        const fs::path shared = dir.file("shared");
+        fs::create_directories(shared / "sub");
+        ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+        ASSERT_EQ(::chmod((shared / "sub").c_str(), 01777), 0);
+        const fs::path race = shared / "sub" / "race.csv";
+        if (c.fileThere) {
+            dir.write("shared/sub/race.csv", "theirs\r\n");
+        }
+        append_steps::afterFirstLook = [&] {
+            if (c.swapFolder) {
+                fs::rename(shared / "sub", shared / "moved");
+                plantLink(victim.parent_path(), shared / "sub");
+            } else {
+                fs::remove(race);
+                plantLink(victim, race);
+            }
+        };
+        const bool exported = appendWhole(race, "new\r\n");
+        append_steps::afterFirstLook = nullptr;
+        EXPECT_EQ(exported, c.exported) << c.name;
+        EXPECT_EQ(readAll(victim.string()), "mine\r\n") << c.name;
+        if (c.swapFolder) {
+            EXPECT_EQ(readAll((shared / "moved" / "race.csv").string()), "theirs\r\nnew\r\n");
+            EXPECT_FALSE(fs::exists(victim.parent_path() / "race.csv")) << c.name;
+        } else {
+            EXPECT_TRUE(fs::is_symlink(race)) << c.name;
+        }
+    }
+}
+
+// The path is walked as the kernel walks it: "..", links relative to their folder, at most 40
+// links, and no file taken for a folder.
+TEST(HostileFiles, PathsAreWalkedAsTheKernelWalksThem) {
+    TempDir dir;
+    fs::create_directories(dir.file("a/b"));
+    dir.write("a/file", "x");
+    fs::create_symlink("b", dir.file("a/to-b"));
+    fs::create_symlink("loop", dir.file("a/loop"));
+    const struct {
+        const char *path;
+        const char *written;  // where the export lands, or nothing
+    } cases[] = {
+        {"a/b/../c.csv", "a/c.csv"},    {"a/to-b/d.csv", "a/b/d.csv"},
+        {"a/to-b/../e.csv", "a/e.csv"}, {"a/./b/./f.csv", "a/b/f.csv"},
+        {"a/loop/g.csv", nullptr},      {"a/file/h.csv", nullptr},
+        {"a/missing/i.csv", nullptr},   {"a/b/..", nullptr},
+    };
+    for (const auto &c : cases) {
+        const bool exported = appendWhole(dir.file(c.path), "new\r\n");
+        EXPECT_EQ(exported, c.written != nullptr) << c.path;
+        if (c.written != nullptr) {
+            EXPECT_EQ(readAll(dir.file(c.written)), "new\r\n") << c.path;
+        }
     }
 }
 
