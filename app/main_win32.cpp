@@ -3,8 +3,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "app/delay_load_win.h"
-#include "win32/dll_search.h"
+#include "app/start_up_win.h"
 #include "win32/form1.h"
 #include "win32/message_loop.h"
 
@@ -23,17 +22,22 @@ void initCommonControls() {
     }
 }
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-    ravelo::restrictDllSearch();  // before anything loads a DLL by name
-    if (!ravelo::bindDelayLoadedDlls()) {
-        FatalAppExitW(0, L"Ravelo cannot run: a part of Windows that it needs is missing.");
-        return 1;
-    }
+// Protected as any function, so never inlined into the unprotected wWinMain.
+__attribute__((noinline)) int run(int show) {
     OleInitialize(nullptr);  // the file dialog and the picture decoder use COM
     initCommonControls();
     ravelo::Form1 form1;
     ShowWindow(form1.hwnd(), show);
     return ravelo::runMessageLoop();
+}
+
+}  // namespace
+
+// Unprotected, as the stack guard is seeded under it.
+__attribute__((no_stack_protector)) int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+    if (!ravelo::startUp()) {
+        FatalAppExitW(0, L"Ravelo cannot run: a part of Windows that it needs is missing.");
+        return 1;
+    }
+    return run(show);
 }

@@ -1,16 +1,19 @@
-// The stack protector's guard value and its failure, in place of those of GCC's libssp. Its
-// seed comes from CryptAcquireContext, which loads a cryptographic provider DLL by name before
-// the program can keep DLLs out of its own folder; this one asks the system's random source in
-// advapi32 (RtlGenRandom, there since XP), which loads nothing, and mixes in what differs from
-// run to run where even that is missing. Linked into the program ahead of libssp, so that
-// libssp's own versions are never pulled in.
+// The stack protector's guard value and its failure, in place of those of GCC's libssp, whose
+// seed comes from CryptAcquireContext: that loads a cryptographic provider DLL by name, and runs
+// before the program can keep DLLs out of its own folder. Linked into the program ahead of
+// libssp, so that libssp's own versions are never pulled in.
+#include "app/stack_guard_win.h"
+
 #include <windows.h>
 
 #include <cstdint>
 
+#include "files/random_bytes.h"
+
 extern "C" {
 
-// The value that every protected function checks on return; set before main().
+// The value that every protected function checks on return; a fixed one until the program
+// seeds it, first thing in its start-up.
 std::uintptr_t __stack_chk_guard = 0x2f8e3a9c7b51d604ULL & UINTPTR_MAX;
 
 [[noreturn]] void __stack_chk_fail() {
@@ -25,15 +28,13 @@ std::uintptr_t __stack_chk_guard = 0x2f8e3a9c7b51d604ULL & UINTPTR_MAX;
 }
 }
 
-namespace {
+namespace ravelo {
 
-using RtlGenRandomFn = BOOLEAN(WINAPI *)(PVOID, ULONG);
-
-__attribute__((constructor(101), no_stack_protector)) void seedStackGuard() {
+__attribute__((no_stack_protector)) GuardSeed seedStackGuard() {
     std::uintptr_t seed = 0;
-    const auto random = reinterpret_cast<RtlGenRandomFn>(reinterpret_cast<void *>(
-        GetProcAddress(GetModuleHandleW(L"advapi32.dll"), "SystemFunction036")));
-    if (random == nullptr || !random(&seed, sizeof seed)) {
+    GuardSeed from = GuardSeed::kSystemRandom;
+    if (!randomBytes(&seed, sizeof seed)) {
+        from = GuardSeed::kTimeAndProcess;
         LARGE_INTEGER counter{};
         QueryPerformanceCounter(&counter);
         seed = static_cast<std::uintptr_t>(counter.QuadPart) ^
@@ -43,6 +44,7 @@ __attribute__((constructor(101), no_stack_protector)) void seedStackGuard() {
     }
     // A zero byte first stops a string copy that runs into it.
     __stack_chk_guard = seed & ~static_cast<std::uintptr_t>(0xff);
+    return from;
 }
 
-}  // namespace
+}  // namespace ravelo

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "support/temp_dir.h"
 #include "win32/dll_search.h"
@@ -171,4 +174,41 @@ TEST(DllSearch, PreloadedDllsComeFromTheSystemFolder) {
         GetModuleFileNameW(loaded, path, MAX_PATH);
         EXPECT_EQ(std::filesystem::path(path).parent_path(), std::filesystem::path(system));
     }
+}
+
+// The stack guard comes from the system's random source, loaded once the search is narrowed,
+// and differs from start to start across its whole width, its high bits included.
+TEST(StackGuard, EachStartHasItsOwnFromTheSystemsRandomSource) {
+    TempDir dir;
+    std::vector<unsigned long long> guards;
+    for (int start = 0; start < 3; ++start) {
+        const std::filesystem::path said = dir.file("guard-" + std::to_string(start) + ".txt");
+        std::wstring command = L"\"" + besideThisProgram(L"ravelo_guard_probe.exe").wstring() +
+                               L"\" \"" + said.wstring() + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process));
+        const Process ended{process.hProcess};
+        CloseHandle(process.hThread);
+        ASSERT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+        char from[16] = {};
+        unsigned long long guard = 0;
+        FILE *in = _wfopen(said.c_str(), L"r");
+        ASSERT_NE(in, nullptr);
+        const int read = std::fscanf(in, "%15s %llx", from, &guard);
+        std::fclose(in);
+        ASSERT_EQ(read, 2);
+        EXPECT_STREQ(from, "random");
+        EXPECT_EQ(guard & 0xff, 0u);  // the zero byte that stops a string copy
+        guards.push_back(guard);
+    }
+    // Three starts whose high halves are all alike would be a fluke of 1 in 2^32 (2^16 for a
+    // 32-bit program); a time-and-process seed has them alike every time.
+    const unsigned highHalf = sizeof(std::uintptr_t) * 4;
+    EXPECT_FALSE(guards[0] >> highHalf == guards[1] >> highHalf &&
+                 guards[1] >> highHalf == guards[2] >> highHalf);
+    EXPECT_NE(guards[0], guards[1]);
+    EXPECT_NE(guards[1], guards[2]);
 }
