@@ -6,8 +6,8 @@
 
 namespace ravelo {
 
-__attribute__((no_stack_protector)) bool startUp() {
-    restrictDllSearch();
+__attribute__((no_stack_protector)) bool startUp(DllSearch way) {
+    restrictDllSearch(way);
     seedStackGuard();
     return bindDelayLoadedDlls();
 }

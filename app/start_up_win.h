@@ -1,5 +1,7 @@
 #pragma once
 
+#include "win32/dll_search.h"
+
 // The Windows program's first steps, in the order they must run, before any window exists.
 namespace ravelo {
 
@@ -11,6 +13,6 @@ namespace ravelo {
 //    kernel32 and the C runtime at start, so nothing else is loaded before step 1.
 // False when a DLL that the program needs is missing. Its caller must not be a protected
 // function (no_stack_protector), as the guard changes under it.
-bool startUp();
+bool startUp(DllSearch way = DllSearch::kNarrowest);
 
 }  // namespace ravelo

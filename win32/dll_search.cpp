@@ -7,23 +7,70 @@
 namespace ravelo {
 namespace {
 
-// Seen loaded by name (WINEDEBUG=+loaddll) while the program starts, draws its themed
-// controls, opens the file dialog and the assistance window; with those that Windows' own file
-// dialog and shell load, as installers guard against.
 constexpr const wchar_t *kByName[] = {
-    L"uxtheme.dll",       L"msimg32.dll",       L"dwmapi.dll",
-    L"version.dll",       L"userenv.dll",       L"setupapi.dll",
-    L"apphelp.dll",       L"propsys.dll",       L"cryptbase.dll",
-    L"oleacc.dll",        L"clbcatq.dll",       L"ntmarta.dll",
-    L"shfolder.dll",      L"linkinfo.dll",      L"ntshrui.dll",
-    L"cscapi.dll",        L"profapi.dll",       L"srvcli.dll",
-    L"netapi32.dll",      L"wtsapi32.dll",      L"winsta.dll",
-    L"mpr.dll",           L"riched20.dll",      L"msls31.dll",
-    L"usp10.dll",         L"imm32.dll",         L"msctf.dll",
-    L"sxs.dll",           L"comres.dll",        L"duser.dll",
-    L"explorerframe.dll", L"windowscodecs.dll", L"thumbcache.dll",
-    L"secur32.dll",       L"rsaenh.dll",        L"wintrust.dll",
-    L"crypt32.dll",       L"msasn1.dll",        nullptr,
+    // What the program, its windows, the file dialog and the shell load by name, as seen
+    // (WINEDEBUG=+loaddll) with SetDefaultDllDirectories hidden, in an order where each comes
+    // before the DLLs that load it by name as they start: imm32 before user32 and the theme,
+    // winspool.drv before the file dialog.
+    L"imm32.dll",
+    L"version.dll",
+    L"advapi32.dll",
+    L"sechost.dll",
+    L"gdi32.dll",
+    L"user32.dll",
+    L"uxtheme.dll",
+    L"msimg32.dll",
+    L"dwmapi.dll",
+    L"userenv.dll",
+    L"rpcrt4.dll",
+    L"setupapi.dll",
+    L"apphelp.dll",
+    L"combase.dll",
+    L"ole32.dll",
+    L"oleaut32.dll",
+    L"propsys.dll",
+    L"oleacc.dll",
+    L"shfolder.dll",
+    L"srvcli.dll",
+    L"ws2_32.dll",
+    L"nsi.dll",
+    L"iphlpapi.dll",
+    L"dnsapi.dll",
+    L"netapi32.dll",
+    L"wtsapi32.dll",
+    L"winsta.dll",
+    L"mpr.dll",
+    L"usp10.dll",
+    L"riched20.dll",
+    L"msls31.dll",
+    L"msctf.dll",
+    L"sxs.dll",
+    L"shlwapi.dll",
+    L"shcore.dll",
+    L"shell32.dll",
+    L"explorerframe.dll",
+    L"windowscodecs.dll",
+    L"secur32.dll",
+    L"bcrypt.dll",
+    L"msasn1.dll",
+    L"crypt32.dll",
+    L"rsaenh.dll",
+    L"wintrust.dll",
+    L"compstui.dll",
+    L"winspool.drv",
+    L"comdlg32.dll",
+    // What Windows' own file dialog and shell load besides, as installers guard against.
+    L"cryptbase.dll",
+    L"clbcatq.dll",
+    L"ntmarta.dll",
+    L"linkinfo.dll",
+    L"ntshrui.dll",
+    L"cscapi.dll",
+    L"profapi.dll",
+    L"comres.dll",
+    L"duser.dll",
+    L"thumbcache.dll",
+    nullptr,
 };
 
 // LOAD_LIBRARY_SEARCH_SYSTEM32, which the headers of XP do not name.
@@ -37,6 +84,10 @@ Function kernelFunction(const char *name) {
 
 }  // namespace
 
+const wchar_t *const *preloadedDlls() {
+    return kByName;
+}
+
 void preloadSystemDlls() {
     wchar_t folder[MAX_PATH] = {};
     const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
@@ -47,17 +98,20 @@ void preloadSystemDlls() {
     const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     for (const wchar_t *const *name = kByName; *name != nullptr; ++name) {
         const std::wstring path = std::wstring(folder) + L"\\" + *name;
-        // Its own DLLs come from its folder too; loaded for good.
+        // Its own imports come from its folder too; loaded for good.
         LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     }
     SetErrorMode(errorMode);
 }
 
-void restrictDllSearch() {
+void restrictDllSearch(DllSearch way) {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI *)(DWORD);
     using SetDllDirectoryFn = BOOL(WINAPI *)(LPCWSTR);
-    if (const auto setDefault =
-            kernelFunction<SetDefaultDllDirectoriesFn>("SetDefaultDllDirectories")) {
+    const auto setDefault =
+        way == DllSearch::kNarrowest
+            ? kernelFunction<SetDefaultDllDirectoriesFn>("SetDefaultDllDirectories")
+            : nullptr;
+    if (setDefault != nullptr) {
         setDefault(kSearchSystem32);
     }
     // Not the current folder either, on every Windows from XP SP1 on.

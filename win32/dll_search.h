@@ -5,13 +5,24 @@
 // hold anything; so before any window or dialog exists, the search is narrowed to the system
 // folder where Windows can (Windows 8 on, and Vista and 7 with update KB2533623), and the DLLs
 // that the windows, the common controls and the file dialog load by name are loaded from there
-// by their full path first, so that a later load by name finds them already loaded.
+// by their full path first, each before the DLLs that load it by name, so that no later load by
+// name looks anywhere else.
 namespace ravelo {
 
-void restrictDllSearch();
+enum class DllSearch {
+    kNarrowest,  // all that this Windows offers
+    // As on a Windows without SetDefaultDllDirectories, where the preloading alone keeps the
+    // program's folder out; for the tests, on a Windows that has it.
+    kWithoutSetDefaultDllDirectories,
+};
+
+void restrictDllSearch(DllSearch way = DllSearch::kNarrowest);
 
 // Loads the DLLs that the program's windows and dialogs load by name later on, each by its full
 // path in the system folder; what this Windows lacks is left out.
 void preloadSystemDlls();
+
+// Their names, ending in a null.
+const wchar_t *const *preloadedDlls();
 
 }  // namespace ravelo

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -21,8 +22,18 @@ using namespace ravelo::testing;
 
 namespace {
 
-constexpr const wchar_t *kPlanted[] = {L"uxtheme.dll", L"msimg32.dll"};
-constexpr const wchar_t *kPrograms[] = {L"ravelo.exe", L"ravelo_dll_probe.exe"};
+constexpr const wchar_t *kProbed[] = {L"uxtheme.dll", L"msimg32.dll"};
+constexpr const wchar_t *kPrograms[] = {L"ravelo.exe", L"ravelo_on_old_windows.exe",
+                                        L"ravelo_dll_probe.exe"};
+
+// Every DLL that the program and its dialogs load by name.
+std::vector<std::wstring> planted() {
+    std::vector<std::wstring> names;
+    for (const wchar_t *const *name = preloadedDlls(); *name != nullptr; ++name) {
+        names.emplace_back(*name);
+    }
+    return names;
+}
 
 std::filesystem::path besideThisProgram(const wchar_t *name) {
     wchar_t self[MAX_PATH] = {};
@@ -36,13 +47,18 @@ std::wstring overridesKey(const std::wstring &program) {
     return L"Software\\Wine\\AppDefaults\\" + program + L"\\DllOverrides";
 }
 
-void preferPlanted(const std::wstring &program) {
+void preferPlanted(const std::wstring &program, const std::vector<std::wstring> &names) {
     HKEY key = nullptr;
     RegCreateKeyExW(HKEY_CURRENT_USER, overridesKey(program).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
                     nullptr, &key, nullptr);
-    for (const wchar_t *name : {L"uxtheme", L"msimg32"}) {
+    for (std::wstring name : names) {
+        // Wine names a DLL without ".dll", any other module with its ending.
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, L".dll") == 0) {
+            name.resize(name.size() - 4);
+        }
         const wchar_t order[] = L"native,builtin";
-        RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(order), sizeof order);
+        RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(order),
+                       sizeof order);
     }
     RegCloseKey(key);
 }
@@ -102,9 +118,9 @@ struct PlantedDlls : ::testing::Test {
 
     void SetUp() override {
         std::filesystem::create_directories(folder);
-        for (const wchar_t *name : kPlanted) {
-            std::filesystem::copy_file(besideThisProgram((std::wstring(L"marker-") + name).c_str()),
-                                       folder / name);
+        // One marker DLL under every name: it leaves a file named after the name it has.
+        for (const std::wstring &name : planted()) {
+            std::filesystem::copy_file(besideThisProgram(L"marker.dll"), folder / name);
         }
     }
     void TearDown() override {
@@ -112,36 +128,50 @@ struct PlantedDlls : ::testing::Test {
             forget(program);
         }
     }
-    std::filesystem::path place(const std::filesystem::path &program) {
-        preferPlanted(program.filename().wstring());
+    // The program beside the planted DLLs, with Wine told to prefer those of `names`.
+    std::filesystem::path place(const std::filesystem::path &program,
+                                const std::vector<std::wstring> &names = planted()) {
+        preferPlanted(program.filename().wstring(), names);
         std::filesystem::copy_file(program, folder / program.filename());
         return folder / program.filename();
     }
-    int markersLeft() {
-        int left = 0;
-        for (const wchar_t *name : kPlanted) {
-            left += std::filesystem::remove(folder / (std::wstring(name) + L".loaded")) ? 1 : 0;
+    // The planted DLLs that were loaded, by name.
+    std::wstring markersLeft() {
+        std::wstring loaded;
+        for (const std::wstring &name : planted()) {
+            if (std::filesystem::remove(folder / (name + L".loaded"))) {
+                loaded += name + L" ";
+            }
         }
-        return left;
+        return loaded;
     }
 };
 
 }  // namespace
 
 TEST_F(PlantedDlls, ALoadByNameFindsThemBesideTheProgram) {
-    const Process probe = start(place(besideThisProgram(L"ravelo_dll_probe.exe")));
+    const Process probe = start(place(besideThisProgram(L"ravelo_dll_probe.exe"),
+                                      {std::begin(kProbed), std::end(kProbed)}));
     ASSERT_NE(probe, nullptr);
     WaitForSingleObject(probe.get(), 20000);
-    EXPECT_EQ(markersLeft(), 2) << "the planted DLLs are not found: the check below proves nothing";
+    EXPECT_EQ(markersLeft(), L"uxtheme.dll msimg32.dll ")
+        << "the planted DLLs are not found: the checks below prove nothing";
 }
 
-TEST_F(PlantedDlls, TheProgramNeverLoadsThem) {
-    const std::filesystem::path program = place(RAVELO_PROGRAM);
+// With SetDefaultDllDirectories, and as on a Windows without it.
+class PlantedDllsEitherWay : public PlantedDlls,
+                             public ::testing::WithParamInterface<const char *> {};
+
+INSTANTIATE_TEST_SUITE_P(Programs, PlantedDllsEitherWay,
+                         ::testing::Values(RAVELO_PROGRAM, RAVELO_PROGRAM_ON_OLD_WINDOWS));
+
+TEST_P(PlantedDllsEitherWay, TheProgramNeverLoadsThem) {
+    const std::filesystem::path program = place(GetParam());
     const Process process = start(program);
     ASSERT_NE(process, nullptr);
     const DWORD id = GetProcessId(process.get());
     HWND main = waitForWindow(id, L"Ravelo");
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(main, nullptr) << "no window; loaded from the program's folder: " << markersLeft();
 
     // The file dialog, opened with Alt+B and closed with Esc; then F1.
     SetForegroundWindow(main);
@@ -159,7 +189,7 @@ TEST_F(PlantedDlls, TheProgramNeverLoadsThem) {
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process.get(), 20000), WAIT_OBJECT_0);
-    EXPECT_EQ(markersLeft(), 0);
+    EXPECT_EQ(markersLeft(), L"") << "loaded from the program's folder";
 }
 
 // Where Windows cannot narrow the search, the DLLs come from the system folder first.
@@ -167,7 +197,7 @@ TEST(DllSearch, PreloadedDllsComeFromTheSystemFolder) {
     preloadSystemDlls();
     wchar_t system[MAX_PATH] = {};
     GetSystemDirectoryW(system, MAX_PATH);
-    for (const wchar_t *name : kPlanted) {
+    for (const wchar_t *name : kProbed) {
         HMODULE loaded = GetModuleHandleW(name);
         ASSERT_NE(loaded, nullptr);
         wchar_t path[MAX_PATH] = {};
