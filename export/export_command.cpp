@@ -29,27 +29,28 @@ enum class PutBack { always, unlessReportedSince };
 
 // Shows why nothing was exported, with the status line red for a while. Another export may run
 // to its end during the flash; what it reported is kept unless `putBack` is always.
-void flashNotExported(ExportControls &c, const std::string &text, PutBack putBack) {
+void flashNotExported(ExportControls &c, Pauser &pauser, const std::string &text, PutBack putBack) {
     c.status.setCaption(text);
     const unsigned report = ++c.reports;
-    c.pauser.Pause(kShortPause);
+    pauser.Pause(kShortPause);
     c.status.setBackColor(kStatusRed);
-    c.pauser.Pause(kFlashPause);
+    pauser.Pause(kFlashPause);
     c.status.setBackColor(kStatusBlue);
     if (putBack == PutBack::always || c.reports == report) {
         c.status.setCaption(text);
     }
-    c.pauser.Pause(kShortPause);
+    pauser.Pause(kShortPause);
 }
 
 }  // namespace
 
-void Export(ExportControls &c) {
+void Export(ExportControls &c, const Services &services) {
     c.status.setCaption(std::to_string(c.list.Count()));
     const std::string prompt =
         "Are you sure you wish to export this file to\r\n" + c.exportPath.text() + "?";
-    if (c.messages.show(prompt, "Confirm file export?", kYesNoInformation) != kAnswerYes) {
-        flashNotExported(c, statusText(52, "Detected user aborted file export! File NOT exported."),
+    if (services.messages->show(prompt, "Confirm file export?", kYesNoInformation) != kAnswerYes) {
+        flashNotExported(c, *services.pauser,
+                         statusText(52, "Detected user aborted file export! File NOT exported."),
                          PutBack::always);
         return;
     }
@@ -62,13 +63,14 @@ void Export(ExportControls &c) {
     if (!appendWhole(trimSpaces(c.exportPath.path()), contactFileText(c.list), keepOut)) {
         // Said out loud: a quiet failure (on Windows, the default path in the root of C: fails
         // for nearly everyone) would leave the user believing the list saved.
-        flashNotExported(c, statusText(69, "Could not write the file! File NOT exported."),
+        flashNotExported(c, *services.pauser,
+                         statusText(69, "Could not write the file! File NOT exported."),
                          PutBack::unlessReportedSince);
         return;
     }
     c.status.setCaption(statusText(55, "File successfully written to"), c.exportPath.path());
     ++c.reports;
-    c.pauser.Pause(kShortPause);
+    services.pauser->Pause(kShortPause);
 }
 
 }  // namespace ravelo

@@ -10,19 +10,18 @@
 
 namespace ravelo {
 
-Form1Commands::Form1Commands(AddressList &list, Form1Controls controls, CommandServices services)
-    : list_(list), c_(controls), services_(std::move(services)) {}
+Form1Commands::Form1Commands(AddressList &list, Form1Controls controls, Services services,
+                             SecondaryWindows &windows)
+    : list_(list), c_(controls), services_(std::move(services)), windows_(windows) {}
 
 void Form1Commands::Form_Load() {
     c_.Text2.setText(cachePathBoxText(services_.specialFolder));
 }
 
 void Form1Commands::Command1_Click() {
-    BrowseControls controls{c_.Command1,        c_.Command2,       c_.Label7,
-                            c_.Label5,          c_.Text2,          list_,
-                            services_.pauser,   services_.chooser, services_.specialFolder,
-                            services_.openFile, cacheFilesRead_};
-    Browse(controls);
+    BrowseControls controls{c_.Command1, c_.Command2, c_.Label7,      c_.Label5,
+                            c_.Text2,    list_,       cacheFilesRead_};
+    Browse(controls, services_);
 }
 
 void Form1Commands::Open_Click() {
@@ -50,9 +49,9 @@ void Form1Commands::Clear_Click() {
 }
 
 void Form1Commands::add_Click() {
-    Form2Controls *form2 = services_.windows.form2();
+    Form2Controls *form2 = windows_.form2();
     if (form2 == nullptr) {
-        form2 = &services_.windows.createForm2();
+        form2 = &windows_.createForm2();
         Form2_Load(*form2);
     }
     form2->Text1.setText("");
@@ -61,22 +60,20 @@ void Form1Commands::add_Click() {
 }
 
 void Form1Commands::Form2_Command2_Click() {
-    if (Form2Controls *form2 = services_.windows.form2()) {
+    if (Form2Controls *form2 = windows_.form2()) {
         Form2_Add(*form2, list_, c_.Label5, c_.Label7);
     }
 }
 
 void Form1Commands::Form2_Command1_Click() {
-    if (Form2Controls *form2 = services_.windows.form2()) {
+    if (Form2Controls *form2 = windows_.form2()) {
         hideDisabled(form2->window);
     }
 }
 
 void Form1Commands::Command2_Click() {
-    ExportControls controls{list_,           c_.Label7,        c_.Text1,
-                            c_.Text2,        services_.pauser, services_.messages,
-                            cacheFilesRead_, exportReports_};
-    Export(controls);
+    ExportControls controls{list_, c_.Label7, c_.Text1, c_.Text2, cacheFilesRead_, exportReports_};
+    Export(controls, services_);
 }
 
 void Form1Commands::exit_Click() {
@@ -84,15 +81,15 @@ void Form1Commands::exit_Click() {
 }
 
 void Form1Commands::Assistance_Click() {
-    Form3Controls *form3 = services_.windows.form3();
+    Form3Controls *form3 = windows_.form3();
     if (form3 == nullptr) {
-        form3 = &services_.windows.createForm3();
+        form3 = &windows_.createForm3();
     }
     showEnabled(form3->window);
 }
 
 void Form1Commands::Form3_Command2_Click() {
-    if (Form3Controls *form3 = services_.windows.form3()) {
+    if (Form3Controls *form3 = windows_.form3()) {
         hideDisabled(form3->window);
     }
 }
@@ -102,7 +99,7 @@ std::string aboutText() {
 }
 
 void Form1Commands::About_Click() {
-    services_.messages.show(aboutText(), "About Ravelo version .02 beta", kOkInformation);
+    services_.messages->show(aboutText(), "About Ravelo version .02 beta", kOkInformation);
 }
 
 }  // namespace ravelo

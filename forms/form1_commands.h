@@ -1,19 +1,15 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "addresses/address_list.h"
-#include "files/byte_file.h"
 #include "files/file_identity.h"
 #include "forms/control_names.h"
 #include "forms/secondary_windows.h"
 #include "platform/controls.h"
-#include "platform/file_chooser.h"
-#include "platform/message_box.h"
-#include "platform/special_folder.h"
+#include "platform/services.h"
 
 namespace ravelo {
 
@@ -29,22 +25,13 @@ struct Form1Controls {
     Button &Command2;  // Export
 };
 
-// What the main window's commands ask of the system.
-struct CommandServices {
-    FileChooser &chooser;
-    MessageBoxes &messages;
-    Pauser &pauser;
-    SecondaryWindows &windows;
-    SpecialFolderRequest specialFolder;
-    std::function<void()> endProgram;
-    ByteSourceOpener openFile = openByteFile;
-};
-
 // Every command of the main window and of its two secondary windows, one function per event.
 // A front end builds the windows and turns each event into the call of the same name.
 class Form1Commands {
 public:
-    Form1Commands(AddressList &list, Form1Controls controls, CommandServices services);
+    // Every service in `services` is given.
+    Form1Commands(AddressList &list, Form1Controls controls, Services services,
+                  SecondaryWindows &windows);
 
     void Form_Load();
     void Command1_Click();  // Browse
@@ -67,7 +54,8 @@ public:
 private:
     AddressList &list_;
     Form1Controls c_;
-    CommandServices services_;
+    Services services_;
+    SecondaryWindows &windows_;
     std::vector<FileIdentity> cacheFilesRead_;  // what Export never writes into
     unsigned exportReports_ = 0;
 };

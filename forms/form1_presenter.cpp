@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "forms/window_layouts.h"
-#include "platform/end_program.h"
 
 namespace ravelo {
 
@@ -20,7 +19,7 @@ struct Form1Presenter::MadeForm3 {
     Form3Controls controls{made->window()};
 };
 
-Form1Presenter::Form1Presenter(AddressList &list, Form1Controls controls, Form1Services services,
+Form1Presenter::Form1Presenter(AddressList &list, Form1Controls controls, Services services,
                                FrontEnd &frontEnd)
     : frontEnd_(frontEnd) {
     if (services.pauser == nullptr) {
@@ -35,14 +34,8 @@ Form1Presenter::Form1Presenter(AddressList &list, Form1Controls controls, Form1S
         ownMessages_ = frontEnd.makeMessages();
         services.messages = ownMessages_.get();
     }
-    if (!services.endProgram) {
-        services.endProgram = endProgramNow;
-    }
-    commands_ = std::make_unique<Form1Commands>(
-        list, controls,
-        CommandServices{*services.chooser, *services.messages, *services.pauser, *this,
-                        std::move(services.specialFolder), std::move(services.endProgram),
-                        std::move(services.openFile)});
+    SecondaryWindows &windows = *this;
+    commands_ = std::make_unique<Form1Commands>(list, controls, std::move(services), windows);
     commands_->Form_Load();
 }
 

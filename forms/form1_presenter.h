@@ -1,10 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 
 #include "addresses/address_list.h"
-#include "files/byte_file.h"
 #include "forms/control_names.h"
 #include "forms/form1_commands.h"
 #include "forms/secondary_windows.h"
@@ -13,7 +11,7 @@
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
 #include "platform/message_box.h"
-#include "platform/special_folder.h"
+#include "platform/services.h"
 
 // The main window's presenter: everything that the main window of either front end does alike.
 // A front end builds the windows from their layouts, hands over the adapters of the controls,
@@ -43,22 +41,11 @@ public:
     virtual std::unique_ptr<MadeWindow> makeWindow(const WindowLayout &layout) = 0;
 };
 
-// What a front end's main window asks of the system. Left empty, each is the system's own;
-// tests put in their own.
-struct Form1Services {
-    FileChooser *chooser = nullptr;
-    MessageBoxes *messages = nullptr;
-    Pauser *pauser = nullptr;
-    SpecialFolderRequest specialFolder = requestSpecialFolder;
-    std::function<void()> endProgram;
-    ByteSourceOpener openFile = openByteFile;
-};
-
 class Form1Presenter final : private SecondaryWindows {
 public:
-    // Fills in the system's own services where `services` leaves them empty and loads the
+    // Fills in the front end's own services where `services` leaves them empty and loads the
     // main window.
-    Form1Presenter(AddressList &list, Form1Controls controls, Form1Services services,
+    Form1Presenter(AddressList &list, Form1Controls controls, Services services,
                    FrontEnd &frontEnd);
     ~Form1Presenter() override;
     Form1Presenter(const Form1Presenter &) = delete;

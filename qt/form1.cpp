@@ -46,7 +46,7 @@ private:
 
 }  // namespace
 
-Form1::Form1(Form1Services services)
+Form1::Form1(Services services)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint) {
     const WindowLayout &form = form1Layout();

@@ -10,6 +10,7 @@
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
 #include "platform/message_box.h"
+#include "platform/services.h"
 #include "qt/widget_controls.h"
 
 namespace ravelo {
@@ -21,7 +22,7 @@ class Form1 final : public QMainWindow, private FrontEnd {
     Q_OBJECT
 
 public:
-    explicit Form1(Form1Services services = {});
+    explicit Form1(Services services = {});
     ~Form1() override;
 
     AddressList &addressList() { return list_; }

@@ -33,13 +33,13 @@ void setButtonsEnabled(BrowseControls &c, bool enabled) {
 
 // Appends the file's addresses to the list and says how it ended: the addresses it added, or
 // why it stopped short.
-std::string scanInto(ByteSource &file, const FilePath &path, BrowseControls &c) {
+std::string scanInto(ByteSource &file, const FilePath &path, BrowseControls &c, Pauser &pauser) {
     AddressScanner scanner(file);
     int added = 0;
     for (;;) {
         for (const std::string &text : waitingTexts()) {
             c.status.setCaption(text);
-            c.pauser.Pause(kWaitingPause);
+            pauser.Pause(kWaitingPause);
         }
         const std::optional<std::string> address = scanner.next();
         if (!address) {
@@ -63,7 +63,7 @@ std::string scanInto(ByteSource &file, const FilePath &path, BrowseControls &c) 
 
 }  // namespace
 
-void Browse(BrowseControls &c) {
+void Browse(BrowseControls &c, const Services &services) {
     if (!c.browse.isEnabled()) {
         return;
     }
@@ -73,15 +73,15 @@ void Browse(BrowseControls &c) {
         .title = "Choose your NK2 file.",
         .filterName = "NK2 Files (*.NK2)",
         .filterPattern = "*.NK2",
-        .startPath = defaultCachePath(GetSpecialFolder(kAppDataFolderId, c.specialFolder)),
+        .startPath = defaultCachePath(GetSpecialFolder(kAppDataFolderId, services.specialFolder)),
     };
-    const std::optional<FilePath> path = c.chooser.chooseFile(request);
+    const std::optional<FilePath> path = services.chooser->chooseFile(request);
     if (!path) {
         c.status.setCaption(std::string(kStartUpText));
         setButtonsEnabled(c, true);
         return;
     }
-    std::unique_ptr<ByteSource> file = c.openFile(*path);
+    std::unique_ptr<ByteSource> file = services.openFile(*path);
     if (!file) {
         c.status.setCaption(statusText(89, "Could not open the chosen file."));
         setButtonsEnabled(c, true);
@@ -92,7 +92,7 @@ void Browse(BrowseControls &c) {
             c.cacheFilesRead.push_back(*read);
         }
     }
-    const std::string ended = scanInto(*file, *path, c);
+    const std::string ended = scanInto(*file, *path, c, *services.pauser);
     file.reset();
     setButtonsEnabled(c, true);
     c.status.setCaption(ended);

@@ -4,11 +4,9 @@
 #include <vector>
 
 #include "addresses/address_list.h"
-#include "files/byte_file.h"
 #include "files/file_identity.h"
 #include "platform/controls.h"
-#include "platform/file_chooser.h"
-#include "platform/special_folder.h"
+#include "platform/services.h"
 
 namespace ravelo {
 
@@ -22,16 +20,12 @@ struct BrowseControls {
     Label &countLabel;     // Label5
     TextBox &cachePath;    // Text2
     AddressList &list;
-    Pauser &pauser;
-    FileChooser &chooser;
-    const SpecialFolderRequest &specialFolder;
-    const ByteSourceOpener &openFile;
     std::vector<FileIdentity> &cacheFilesRead;  // every cache file read since the start
 };
 
 // Lets the user choose a cache file and appends the addresses found in it to the list, at most
 // 1000 of them. The status line shows the progress; between two addresses window events are
 // handled. Does nothing while a scan is already running.
-void Browse(BrowseControls &controls);
+void Browse(BrowseControls &controls, const Services &services);
 
 }  // namespace ravelo

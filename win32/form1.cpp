@@ -28,7 +28,7 @@ private:
     Win32Window shown_{window_.hwnd()};
 };
 
-Form1::Form1(Form1Services services)
+Form1::Form1(Services services)
     : window_(form1Layout(), nullptr, events(form1::window)),
       status_(window_, window_.control(form1::Label7)),
       count_(window_, window_.control(form1::Label5)),

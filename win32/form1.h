@@ -12,6 +12,7 @@
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
 #include "platform/message_box.h"
+#include "platform/services.h"
 #include "win32/controls_win32.h"
 #include "win32/form_window.h"
 
@@ -24,7 +25,7 @@ class MadeFormWindow;
 // commands first need them.
 class Form1 final : private FrontEnd {
 public:
-    explicit Form1(Form1Services services = {});
+    explicit Form1(Services services = {});
     ~Form1() override;
 
     HWND hwnd() const { return window_.hwnd(); }

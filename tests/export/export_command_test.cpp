@@ -15,7 +15,7 @@ using namespace ravelo::testing;
 TEST_F(ExportFixture, YesAppendsTheListAndSaysWhere) {
     fill({"a@x", "b@x"});
     exportPath.value = dir.file("contacts.csv");
-    Export(controls);
+    Export(controls, services);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "Are you sure you wish to export this file to\r\n" + exportPath.value + "?");
@@ -31,15 +31,15 @@ TEST_F(ExportFixture, YesAppendsTheListAndSaysWhere) {
 TEST_F(ExportFixture, TwoExportsAppendTwoWholeBlocks) {
     fill({"a@x", "b@x"});
     exportPath.value = dir.file("contacts.csv");
-    Export(controls);
-    Export(controls);
+    Export(controls, services);
+    Export(controls, services);
     EXPECT_EQ(readAll(exportPath.value), contactFileText(list) + contactFileText(list));
 }
 
 TEST_F(ExportFixture, SpacesAroundThePathAreDroppedOnlyForOpening) {
     fill({"a@x"});
     exportPath.value = "  " + dir.file("spaced.csv") + "   ";
-    Export(controls);
+    Export(controls, services);
     EXPECT_EQ(readAll(dir.file("spaced.csv")), contactFileText(list));
     EXPECT_EQ(messages.shown[0].text,
               "Are you sure you wish to export this file to\r\n" + exportPath.value + "?");
@@ -48,12 +48,12 @@ TEST_F(ExportFixture, SpacesAroundThePathAreDroppedOnlyForOpening) {
 
 TEST_F(ExportFixture, AnEmptyListCreatesAnEmptyFileOrLeavesOneAsItWas) {
     exportPath.value = dir.file("new.csv");
-    Export(controls);
+    Export(controls, services);
     EXPECT_TRUE(std::filesystem::exists(exportPath.value));
     EXPECT_EQ(readAll(exportPath.value), "");
     EXPECT_EQ(log.front(), "Label7: 0");
     exportPath.value = dir.write("old.csv", "kept\r\n");
-    Export(controls);
+    Export(controls, services);
     EXPECT_EQ(readAll(exportPath.value), "kept\r\n");
     EXPECT_EQ(status.caption, prefixed(55, "File successfully written to") + exportPath.value);
 }
@@ -62,7 +62,7 @@ TEST_F(ExportFixture, NoFlashesTheRefusalAndTouchesNoFile) {
     fill({"a@x"});
     exportPath.value = dir.file("never.csv");
     messages.answer = kAnswerNo;
-    Export(controls);
+    Export(controls, services);
     const std::string refusal =
         "Label7: " + prefixed(52, "Detected user aborted file export! File NOT exported.");
     EXPECT_EQ(log, (Log{"Label7: 1", refusal, "pause 0.125", "Label7 color 255,0,0", "pause 8",
@@ -100,9 +100,9 @@ TEST_F(ExportFixture, AnExportDuringTheFlashKeepsItsReportUnlessTheFirstWasARefu
         pauser.during = [&] {
             exportPath.value = c.secondPathIsGood ? good : bad;
             messages.answer = c.secondAnswersYes ? kAnswerYes : kAnswerNo;
-            Export(controls);
+            Export(controls, services);
         };
-        Export(controls);
+        Export(controls, services);
         const std::string expected = c.shownAtTheEnd == success ? success + good : c.shownAtTheEnd;
         EXPECT_EQ(status.caption, expected) << &c - cases;
         EXPECT_EQ(status.backColor, kStatusBlue) << &c - cases;
@@ -117,7 +117,7 @@ TEST_F(ExportFixture, APathThatCannotBeWrittenSaysSoInRed) {
                                     dir.file("missing/contacts.csv"), cache}) {
         log.clear();
         exportPath.value = path;
-        Export(controls);
+        Export(controls, services);
         EXPECT_EQ(log, notExported(1)) << "path '" << path << "'";
         EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
     }
@@ -130,6 +130,6 @@ TEST_F(ExportFixture, AFullDeviceSaysSo) {
     }
     fill({"a@x"});
     exportPath.value = "/dev/full";
-    Export(controls);
+    Export(controls, services);
     EXPECT_EQ(log, notExported(1));
 }

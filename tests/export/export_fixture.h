@@ -41,8 +41,8 @@ struct ExportFixture : ::testing::Test {
     FakeTextBox cachePath{"C:\\Documents and Settings\\ann\\Outlook.NK2"};
     std::vector<FileIdentity> cacheFilesRead;
     unsigned reports = 0;
-    ExportControls controls{list,   status,   exportPath,     cachePath,
-                            pauser, messages, cacheFilesRead, reports};
+    Services services{.messages = &messages, .pauser = &pauser};
+    ExportControls controls{list, status, exportPath, cachePath, cacheFilesRead, reports};
     TempDir dir;
 
     void fill(std::initializer_list<const char *> entries) {

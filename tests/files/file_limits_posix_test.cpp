@@ -35,7 +35,7 @@ TEST_F(ExportFixture, AWriteThatFailsPartWayLeavesTheFileAsItWas) {
     struct rlimit small = old;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Export(controls);
+    Export(controls, services);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -70,7 +70,7 @@ TEST_F(ExportFixture, AReadOnlyFileIsLeftAsItWas) {
                                                        std::filesystem::perms::group_read |
                                                        std::filesystem::perms::others_read);
     EXPECT_TRUE(asOrdinaryUser([&] {
-        Export(controls);
+        Export(controls, services);
         return log == notExported(1);
     }));
     EXPECT_EQ(readAll(exportPath.value), "kept\r\n");

@@ -97,12 +97,12 @@ TEST_F(ExportFixture, TheCacheFileIsNeverWrittenIntoWhateverItsSpelling) {
          {cachePath.value, "  " + dir.file("") + "/./Outlook.NK2", dir.file("other-name.NK2")}) {
         log.clear();
         exportPath.value = spelling;
-        Export(controls);
+        Export(controls, services);
         EXPECT_EQ(log, notExported(1)) << spelling << ": said so";
     }
     EXPECT_EQ(readAll(cachePath.value), cache);
     exportPath.value = dir.file("contacts.csv");
-    Export(controls);
+    Export(controls, services);
     EXPECT_NE(readAll(exportPath.value), "") << "any other file is written";
 }
 
@@ -121,12 +121,12 @@ TEST_F(ExportFixture, AFailedExportOnAFullFileSystemLeavesNoNewFile) {
         list.Append("somebody" + std::to_string(i) + "@example.org");
     }
     exportPath.value = (small / "contacts.csv").string();
-    Export(controls);
+    Export(controls, services);
     EXPECT_EQ(log, notExported(2000));
     EXPECT_TRUE(namesIn(small).empty());
     std::ofstream(small / "kept.csv") << "kept\r\n";
     exportPath.value = (small / "kept.csv").string();
-    Export(controls);
+    Export(controls, services);
     EXPECT_EQ(readAll(exportPath.value), "kept\r\n");
     EXPECT_EQ(namesIn(small), std::vector<std::string>{"kept.csv"});
 }

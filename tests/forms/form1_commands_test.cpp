@@ -70,12 +70,16 @@ struct CommandsTest : ::testing::Test {
     Form1Commands commands{
         list,
         {status, count, exportPath, cachePath, clipboard, listBox, browse, exportButton},
-        {chooser, messages, pauser, windows,
-         [](std::span<char> buffer, std::int16_t) {
-             std::strcpy(buffer.data(), "C:\\Users\\ann\\AppData\\Roaming");
-             return true;
-         },
-         [this] { ++endings; }}};
+        {.chooser = &chooser,
+         .messages = &messages,
+         .pauser = &pauser,
+         .specialFolder =
+             [](std::span<char> buffer, std::int16_t) {
+                 std::strcpy(buffer.data(), "C:\\Users\\ann\\AppData\\Roaming");
+                 return true;
+             },
+         .endProgram = [this] { ++endings; }},
+        windows};
 };
 
 }  // namespace

@@ -40,7 +40,7 @@ struct Form1Fixture : ::testing::Test {
     std::unique_ptr<Form1> form;
 
     void SetUp() override {
-        Form1Services services;
+        Services services;
         services.chooser = &chooser;
         services.messages = &messages;
         services.pauser = &pauser;

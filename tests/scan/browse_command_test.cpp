@@ -50,20 +50,21 @@ struct BrowseFixture : ::testing::Test {
     AddressList list;
     FakePauser pauser{log};
     FakeChooser chooser;
-    SpecialFolderRequest folder = [](std::span<char> buffer, std::int16_t) {
-        std::strcpy(buffer.data(), "C:\\Roaming");
-        return true;
-    };
+    Services services{.chooser = &chooser,
+                      .pauser = &pauser,
+                      .specialFolder = [](std::span<char> buffer, std::int16_t) {
+                          std::strcpy(buffer.data(), "C:\\Roaming");
+                          return true;
+                      }};
     std::vector<FileIdentity> cacheFilesRead;
-    ByteSourceOpener openFile = openByteFile;
-    BrowseControls controls{browse, exportButton, status, countLabel, cachePath,     list,
-                            pauser, chooser,      folder, openFile,   cacheFilesRead};
+    BrowseControls controls{browse,    exportButton, status,        countLabel,
+                            cachePath, list,         cacheFilesRead};
     TempDir dir;
 
     // Runs Browse on a file with these bytes and returns the log without the label5 lines.
     void browseBytes(const std::string &bytes) {
         chooser.answer = dir.write("cache.NK2", bytes);
-        Browse(controls);
+        Browse(controls, services);
     }
     std::vector<std::string> entries() const {
         std::vector<std::string> all;
@@ -143,7 +144,7 @@ TEST_F(BrowseFixture, ASecondRunAppendsAndCountsOnlyItsOwn) {
 TEST_F(BrowseFixture, CancelLeavesEverythingAsItWas) {
     list.Append("kept");
     chooser.answer.reset();
-    Browse(controls);
+    Browse(controls, services);
     EXPECT_EQ(log, (std::vector<std::string>{"Command1 disabled", "Command2 disabled",
                                              "Label7: " + kBrowsing, "Label7: " + kStartUp,
                                              "Command1 enabled", "Command2 enabled"}));
@@ -153,7 +154,7 @@ TEST_F(BrowseFixture, CancelLeavesEverythingAsItWas) {
 
 TEST_F(BrowseFixture, AMissingFileReadsAsEmptyAndIsNotCreated) {
     chooser.answer = dir.file("typed-name.NK2");
-    Browse(controls);
+    Browse(controls, services);
     EXPECT_EQ(status.caption, "Finished reading file, 0 e-mail addresses found.");
     EXPECT_FALSE(std::filesystem::exists(*chooser.answer));
 }
@@ -168,7 +169,7 @@ TEST_F(BrowseFixture, AFileThatCannotBeOpenedIsNotScanned) {
     list.Append("kept");
     for (const std::filesystem::path &path : unreadable) {
         chooser.answer = path;
-        Browse(controls);
+        Browse(controls, services);
         EXPECT_EQ(pauser.calls, 0) << path;
         EXPECT_TRUE(browse.enabled);
         EXPECT_TRUE(exportButton.enabled);
@@ -197,7 +198,7 @@ TEST_F(BrowseFixture, ClearListDuringAPauseEmptiesTheListAndTheScanGoesOn) {
 
 TEST_F(BrowseFixture, BrowseDuringARunningScanIsIgnored) {
     pauser.duringCall = 2;
-    pauser.during = [&] { Browse(controls); };
+    pauser.during = [&] { Browse(controls, services); };
     browseBytes("xSMTP:a\0\3"s);
     EXPECT_EQ(chooser.requests.size(), 1u);
     EXPECT_EQ(entries(), std::vector<std::string>{"a"});
@@ -233,11 +234,11 @@ TEST_F(BrowseFixture, AReadErrorIsSaidAndKeepsWhatWasReadBeforeIt) {
     };
     for (const auto &c : cases) {
         list.RemoveAll();
-        openFile = [&](const FilePath &) {
+        services.openFile = [&](const FilePath &) {
             return std::make_unique<MemorySource>(bytes, c.failAt);
         };
         chooser.answer = dir.file("failing.NK2");
-        Browse(controls);
+        Browse(controls, services);
         EXPECT_EQ(entries(), c.entries) << c.failAt;
         EXPECT_EQ(status.caption, c.said) << c.failAt;
         EXPECT_TRUE(browse.enabled && exportButton.enabled) << c.failAt;

@@ -40,7 +40,7 @@ struct Win32Form1 : ::testing::Test {
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
-        Form1Services services;
+        Services services;
         services.endProgram = [this] { ++endings; };
         form = std::make_unique<Form1>(std::move(services));
         SetWindowPos(form->hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
