@@ -7,27 +7,10 @@
 
 #include <cstdint>
 
-namespace {
-
-// The table that a delay-load library lays down for its DLL; every field is relative to the
-// program's base.
-struct DelayDescriptor {
-    DWORD attributes;
-    DWORD dllName;
-    DWORD module;
-    DWORD importAddresses;
-    DWORD importNames;
-    DWORD boundImportAddresses;
-    DWORD unloadImportAddresses;
-    DWORD timeStamp;
-};
-
-}  // namespace
-
-// One descriptor for each delay-loaded DLL, named after its library.
-#define RAVELO_DELAY_LOADED(dll)                                                                  \
-    extern "C" const DelayDescriptor dll##Descriptor __asm__("__DELAY_IMPORT_DESCRIPTOR_lib" #dll \
-                                                             "_a");
+// The table that each delay-load library lays down for its DLL, by the name that binutils gives
+// it (cmake/binutils_delay_load.cmake); every field is relative to the program's base.
+#define RAVELO_DELAY_LOADED(dll, symbol) \
+    extern "C" const IMAGE_DELAYLOAD_DESCRIPTOR dll##Descriptor __asm__(#symbol);
 #include "delay_loaded_dlls.inc"
 #undef RAVELO_DELAY_LOADED
 
@@ -53,13 +36,13 @@ bool store(T *slot, T value) {
     return true;
 }
 
-bool bind(const DelayDescriptor &descriptor) {
-    const HMODULE dll = LoadLibraryA(at<const char>(descriptor.dllName));
-    if (dll == nullptr || !store(at<HMODULE>(descriptor.module), dll)) {
+bool bind(const IMAGE_DELAYLOAD_DESCRIPTOR &descriptor) {
+    const HMODULE dll = LoadLibraryA(at<const char>(descriptor.DllNameRVA));
+    if (dll == nullptr || !store(at<HMODULE>(descriptor.ModuleHandleRVA), dll)) {
         return false;
     }
-    auto *slot = at<FARPROC>(descriptor.importAddresses);
-    for (auto *name = at<const IMAGE_THUNK_DATA>(descriptor.importNames);
+    auto *slot = at<FARPROC>(descriptor.ImportAddressTableRVA);
+    for (auto *name = at<const IMAGE_THUNK_DATA>(descriptor.ImportNameTableRVA);
          name->u1.AddressOfData != 0; ++name, ++slot) {
         const char *function =
             IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)
@@ -77,7 +60,7 @@ bool bind(const DelayDescriptor &descriptor) {
 
 bool bindDelayLoadedDlls() {
     bool bound = true;
-#define RAVELO_DELAY_LOADED(dll) bound = bind(dll##Descriptor) && bound;
+#define RAVELO_DELAY_LOADED(dll, symbol) bound = bind(dll##Descriptor) && bound;
 #include "delay_loaded_dlls.inc"
 #undef RAVELO_DELAY_LOADED
     return bound;

@@ -21,8 +21,8 @@ set(kill "")
 if(MACHINE STREQUAL "i386")
   set(kill --kill-at)
 endif()
-# Made in its own folder under its bare name, the library's descriptor is named
-# __DELAY_IMPORT_DESCRIPTOR_libNAME_a wherever the build is.
+# Made in its own folder under its bare name, so that its table's name does not depend on where
+# the build is (cmake/binutils_delay_load.cmake).
 get_filename_component(library ${OUTPUT} NAME)
 execute_process(COMMAND ${DLLTOOL} -m ${MACHINE} ${kill} -d ${library}.def -D ${DLL}
                         --output-delaylib ${library}
