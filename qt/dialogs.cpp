@@ -1,12 +1,14 @@
 #include "qt/dialogs.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
 #include "platform/start_folder.h"
+#include "qt/file_filter.h"
 #include "qt/text_codec.h"
 
 #include <optional>
@@ -18,9 +20,10 @@ std::optional<FilePath> DialogFileChooser::chooseFile(const OpenFileRequest &req
     QFileDialog dialog(parent_, toQString(request.title));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // The filter's name already shows its pattern in parentheses, which is where the dialog
-    // reads the pattern from; any letter case of it matches.
-    dialog.setNameFilter(toQString(request.filterName));
+    // Qt makes its own dialog's widgets as the dialog is made; a dialog without them will be the
+    // system's (GTK's or the desktop portal's).
+    const bool systemDialog = dialog.findChild<QComboBox *>() == nullptr;
+    dialog.setNameFilter(toQString(nameFilter(request, systemDialog)));
     const std::string folder = nearestExistingFolder(request.startPath);
     if (!folder.empty()) {
         dialog.setDirectory(toQString(folder));

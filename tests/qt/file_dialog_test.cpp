@@ -1,0 +1,79 @@
+// Browse with Qt's own file dialog, which Qt shows where the desktop offers none of its own, and
+// the filter that each kind of dialog is given.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QListView>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+#include "qt/dialogs.h"
+#include "qt/file_filter.h"
+#include "support/browse_with.h"
+#include "support/temp_dir.h"
+
+using namespace ravelo;
+using namespace ravelo::testing;
+
+TEST(FileFilter, SystemDialogsGetThePatternInEveryLetterCase) {
+    struct Case {
+        const char *pattern;
+        const char *anyCase;
+    } const cases[] = {
+        {"*.NK2", "*.[Nn][Kk]2"},
+        {"*.nk2", "*.[Nn][Kk]2"},
+        {"*.*", "*.*"},
+        {"", ""},
+        {"Ab9-z?", "[Aa][Bb]9-[Zz]?"},
+        {"\xc3\x89t\xc3\xa9.nk2", "\xc3\x89[Tt]\xc3\xa9.[Nn][Kk]2"},  // other letters as they are
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(anyLetterCase(c.pattern), c.anyCase) << c.pattern;
+    }
+    OpenFileRequest request;
+    request.filterName = "NK2 Files (*.NK2)";
+    request.filterPattern = "*.NK2";
+    EXPECT_EQ(nameFilter(request, false), "NK2 Files (*.NK2)");
+    EXPECT_EQ(nameFilter(request, true), "NK2 Files (*.[Nn][Kk]2)");
+}
+
+TEST(QtFileDialog, ShowsTheFilterWholeAndListsEveryCacheFileWhateverTheCaseOfItsName) {
+    TempDir appData;
+    fillOutlookFolder(appData, {"Outlook.NK2", "outlook.nk2", "Archive.Nk2", "notes.txt"});
+    QString filterShown;
+    std::vector<std::string> listed;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        const auto *view = dialog->findChild<QListView *>("listView");
+        ASSERT_NE(view, nullptr);
+        listed.clear();
+        const QModelIndex folder = view->rootIndex();
+        for (int row = 0; row < view->model()->rowCount(folder); ++row) {
+            listed.push_back(view->model()->index(row, 0, folder).data().toString().toStdString());
+        }
+        if (listed.size() < 3 && waited.elapsed() < 10000) {
+            return;
+        }
+        filterShown = dialog->findChild<QComboBox *>("fileTypeCombo")->currentText();
+        poll.stop();
+        dialog->reject();
+    });
+    poll.start(50);
+    DialogFileChooser chooser(nullptr);
+    browseWith(chooser, appData);
+    EXPECT_EQ(filterShown, "NK2 Files (*.NK2)");
+    EXPECT_THAT(listed,
+                ::testing::UnorderedElementsAre("Outlook.NK2", "outlook.nk2", "Archive.Nk2"));
+}
