@@ -2,10 +2,11 @@
 #include <QGuiApplication>
 
 #include "qt/form1.h"
+#include "qt/program_style.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new ravelo::ProgramStyle);
     // The main window carries the program's icon; the desktop finds it again by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("ravelo"));
     ravelo::Form1 form1;

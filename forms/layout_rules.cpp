@@ -1,6 +1,7 @@
 #include "forms/layout_rules.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace ravelo {
 
@@ -26,6 +27,19 @@ FontSpec standInFor(FontSpec font) {
 
 int labelIndent(const ControlLayout &row, int dotsPerInch) {
     return std::max(0, -twipsToPixels(row.left, dotsPerInch));
+}
+
+PixelSpan framePixels(double start, double end) {
+    // Each edge on the nearest pixel boundary, a half going up, as the window system places the
+    // control itself; within a millionth of a pixel (18 x 1.1 is not quite 19.8) as exactly.
+    constexpr double kSlack = 1e-6;
+    const int first = static_cast<int>(std::floor(start + 0.5 + kSlack));
+    const int last = static_cast<int>(std::floor(end + 0.5 + kSlack)) - 1;
+    return {first, std::max(first, last)};
+}
+
+int lineWidthInPixels(double scale) {
+    return std::max(1, static_cast<int>(std::lround(scale)));
 }
 
 }  // namespace ravelo

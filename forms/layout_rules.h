@@ -20,4 +20,19 @@ FontSpec standInFor(FontSpec font);
 // so that its first letter stays in sight; 0 for every other label.
 int labelIndent(const ControlLayout &row, int dotsPerInch = 96);
 
+// The whole device pixels, first to last, that a control spanning [start, end) in device
+// coordinates (its layout pixels times the display's scale) draws its frame on. A line one
+// layout pixel wide at either edge of the control then lands on a pixel of the control's own,
+// whatever the scale: the edges go inward to the nearest whole pixel, never out past the
+// control into the space its neighbour or its window paints.
+struct PixelSpan {
+    int first;
+    int last;
+};
+PixelSpan framePixels(double start, double end);
+
+// How many device pixels wide a line one layout pixel wide is drawn at `scale`: the nearest
+// whole number, and never less than one.
+int lineWidthInPixels(double scale);
+
 }  // namespace ravelo

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "qt/program_style.h"
+
 // Window tests run without a display unless one is asked for.
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -9,5 +11,6 @@ int main(int argc, char **argv) {
     }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    QApplication::setStyle(new ravelo::ProgramStyle);  // the program's own look
     return RUN_ALL_TESTS();
 }

@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "qt/form1_fixture.h"
+#include "qt/program_style.h"
 
 using namespace ravelo;
 using namespace ravelo::testing;
@@ -115,5 +116,6 @@ int main(int argc, char **argv) {
     qInstallMessageHandler(keep);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    QApplication::setStyle(new ProgramStyle);  // the program's own look
     return RUN_ALL_TESTS();
 }
