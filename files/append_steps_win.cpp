@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "files/append_steps.h"
@@ -98,46 +100,91 @@ bool processRuns(std::uint64_t process) {
 
 }  // namespace
 
+// The file that the name leads to, opened once: the export judges it, reads it and writes it
+// through this handle, and checks that the name still leads to it before it replaces it.
+struct Opened {
+    Handle file{INVALID_HANDLE_VALUE};
+    FileIdentity identity;
+    bool readable = false;
+    bool writable = false;
+};
+
+namespace {
+
+// The identity of the file that `path` names now; nothing when there is none.
+std::optional<FileIdentity> identityByName(const FilePath &path) {
+    Handle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!file.valid() || !GetFileInformationByHandle(file.get(), &information)) {
+        return std::nullopt;
+    }
+    return identityOf(information);
+}
+
+// Whether the target's name still leads to the file that the export opened and judged.
+bool stillTheOpenedFile(const Target &target) {
+    return !target.exists ||
+           (target.opened && identityByName(target.file) == target.opened->identity);
+}
+
+}  // namespace
+
 std::optional<Target> inspect(const FilePath &name, const std::vector<FileIdentity> &keepOut) {
     Target target;
     target.file = fullPath(name);
     if (target.file.empty()) {
         return std::nullopt;
     }
-    const DWORD attributes = GetFileAttributesW(target.file.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
+    auto opened = std::make_shared<Opened>();
+    // The most that this user may do with the file, down to no access at all, which opens even
+    // a file that another program has locked, or a folder.
+    constexpr DWORD kShared = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    constexpr DWORD kAccess[] = {GENERIC_READ | GENERIC_WRITE, GENERIC_READ, GENERIC_WRITE, 0};
+    for (const DWORD access : kAccess) {
+        opened->file = Handle(CreateFileW(target.file.c_str(), access, kShared, nullptr,
+                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (opened->file.valid()) {
+            opened->readable = (access & GENERIC_READ) != 0;
+            opened->writable = (access & GENERIC_WRITE) != 0;
+            break;
+        }
         const DWORD error = GetLastError();
-        target.exists = false;
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
-                   ? std::optional(target)
-                   : std::nullopt;
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            target.exists = false;
+            return target;
+        }
     }
-    target.exists = true;
-    target.writable = (attributes & FILE_ATTRIBUTE_READONLY) == 0;
-    // Asking for no access at all opens even a file that another program has locked.
-    Handle file(CreateFileW(target.file.c_str(), 0,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (afterFirstLook) {
+        afterFirstLook();
+    }
     BY_HANDLE_FILE_INFORMATION information{};
-    if (!file.valid() || !GetFileInformationByHandle(file.get(), &information)) {
+    if (!opened->file.valid() || !GetFileInformationByHandle(opened->file.get(), &information)) {
         return std::nullopt;
     }
-    target.regular =
-        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && GetFileType(file.get()) == FILE_TYPE_DISK;
-    target.keptOut = isAmong(identityOf(information), keepOut);
+    target.exists = true;
+    opened->identity = identityOf(information);
+    target.writable = (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0;
+    target.regular = (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+                     GetFileType(opened->file.get()) == FILE_TYPE_DISK;
+    target.keptOut = isAmong(opened->identity, keepOut);
     target.otherNames = information.nNumberOfLinks > 1;
+    target.opened = std::move(opened);
     return target;
 }
 
 bool readWhole(const Target &target, std::string &content) {
-    Handle in(CreateFileW(target.file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!in.valid() || GetFileType(in.get()) != FILE_TYPE_DISK) {
+    if (!target.opened || !target.opened->readable) {
+        return false;
+    }
+    const HANDLE in = target.opened->file.get();
+    LARGE_INTEGER start{};
+    if (!SetFilePointerEx(in, start, nullptr, FILE_BEGIN)) {
         return false;
     }
     char block[1 << 16];
     DWORD got = 0;
-    while (ReadFile(in.get(), block, sizeof block, &got, nullptr)) {
+    while (ReadFile(in, block, sizeof block, &got, nullptr)) {
         if (got == 0) {
             return true;
         }
@@ -185,6 +232,14 @@ std::optional<FilePath> writeBeside(const Target &target, std::string_view conte
 }
 
 bool replace(const Target &target, const FilePath &replacement) {
+    // Windows replaces by name: the name must still lead to the file that was judged, which is
+    // let go of first, as Windows replaces no file that is open.
+    if (!stillTheOpenedFile(target)) {
+        return false;
+    }
+    if (target.opened) {
+        target.opened->file.close();
+    }
     if (!target.exists || replacingCanLoseTheFile()) {
         return MoveFileExW(replacement.c_str(), target.file.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
@@ -207,26 +262,36 @@ void remove(const Target &, const FilePath &replacement) {
 
 bool appendInPlace(const Target &target, std::string_view bytes,
                    const std::vector<FileIdentity> &keepOut) {
-    Handle out(CreateFileW(target.file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
+    // The file that was judged, through its handle; or a new one, never one that someone made
+    // under the name since.
+    Handle made(INVALID_HANDLE_VALUE);
+    if (!target.exists) {
+        made = Handle(CreateFileW(target.file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH,
+                                  nullptr));
+    } else if (!target.opened || !target.opened->writable) {
+        return false;
+    }
+    const HANDLE out = target.exists ? target.opened->file.get() : made.get();
     BY_HANDLE_FILE_INFORMATION information{};
-    if (!out.valid() || GetFileType(out.get()) != FILE_TYPE_DISK ||
-        !GetFileInformationByHandle(out.get(), &information) ||
+    if (out == INVALID_HANDLE_VALUE || GetFileType(out) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(out, &information) ||
         isAmong(identityOf(information), keepOut)) {
         return false;
     }
     LARGE_INTEGER size{};
     LARGE_INTEGER zero{};
-    bool done = GetFileSizeEx(out.get(), &size) &&
-                SetFilePointerEx(out.get(), zero, nullptr, FILE_END) &&
-                writeAll(out.get(), bytes) && FlushFileBuffers(out.get());
+    bool done = GetFileSizeEx(out, &size) && SetFilePointerEx(out, zero, nullptr, FILE_END) &&
+                writeAll(out, bytes) && FlushFileBuffers(out);
     if (!done) {
-        SetFilePointerEx(out.get(), size, nullptr, FILE_BEGIN);
-        SetEndOfFile(out.get());
+        SetFilePointerEx(out, size, nullptr, FILE_BEGIN);
+        SetEndOfFile(out);
     }
-    done = out.close() && done;
-    if (!done && !target.exists) {
-        DeleteFileW(target.file.c_str());
+    if (!target.exists) {
+        done = made.close() && done;
+        if (!done) {
+            DeleteFileW(target.file.c_str());
+        }
     }
     return done;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "files/append_file.h"
+#include "files/append_steps.h"
 #include "files/file_identity.h"
 #include "support/temp_dir.h"
 
@@ -96,4 +97,44 @@ TEST(AppendWholeOnWindows, TheCacheFileIsKeptOutThroughAnotherDriveLetter) {
     EXPECT_EQ(identityOf(throughTheDrive), identity);
     EXPECT_FALSE(appendWhole(throughTheDrive, "more", {*identity}));
     EXPECT_EQ(readAll(cache), "xSMTP:a@x\3");
+}
+
+// Windows replaces a file by its name: a file put under the name after the export has looked at
+// it is left as it was, and so is the one that it looked at, unless it writes that one in place
+// through the handle it judged (a file with several names).
+TEST(AppendWholeOnWindows, AFileSwappedInAfterTheFirstLookIsNeverWritten) {
+    struct Case {
+        const char *name;
+        bool otherNames;
+        bool exported;
+        const char *looked;  // what the file that the export looked at holds afterwards
+    } const cases[] = {
+        {"replaced by name", false, false, "mine\r\n"},
+        {"written in place", true, true, "mine\r\nnew\r\n"},
+    };
+    for (const Case &c : cases) {
+        TempDir dir;
+        const std::filesystem::path race = dir.write("race.csv", "mine\r\n");
+        const std::filesystem::path theirs = dir.write("theirs.csv", "theirs\r\n");
+        const std::filesystem::path moved = dir.file("moved.csv");
+        if (c.otherNames) {
+            ASSERT_TRUE(CreateHardLinkW(std::filesystem::path(dir.file("second.csv")).c_str(),
+                                        race.c_str(), nullptr));
+        }
+        append_steps::afterFirstLook = [&] {
+            std::filesystem::rename(race, moved);
+            std::filesystem::rename(theirs, race);
+        };
+        const bool exported = appendWhole(race, "new\r\n");
+        append_steps::afterFirstLook = nullptr;
+        EXPECT_EQ(exported, c.exported) << c.name;
+        EXPECT_EQ(readAll(race), "theirs\r\n") << c.name;
+        EXPECT_EQ(readAll(moved), c.looked) << c.name;
+        int files = 0;
+        for ([[maybe_unused]] const auto &entry :
+             std::filesystem::directory_iterator(dir.file(""))) {
+            ++files;
+        }
+        EXPECT_EQ(files, c.otherNames ? 3 : 2) << c.name << ": a new file was left behind";
+    }
 }
