@@ -133,11 +133,8 @@ struct Form1Fixture : ::testing::Test {
         if (!form->isVisible()) {
             showActive();
         }
-        QMenuBar *bar = form->menuBar();
-        auto *menu = child<QMenu>(menuName);
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(menu->menuAction()).center());
-        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << menuName;
+        QMenu *menu = openMenu(menuName);
+        ASSERT_NE(menu, nullptr) << menuName;
         QAction *item = menuItem(itemName);
         const QPoint target = menu->actionGeometry(item).center();
         for (int step = 1; step <= 8; ++step) {
@@ -146,6 +143,14 @@ struct Form1Fixture : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitFor([menu, item] { return menu->activeAction() == item; }))
             << itemName;
         QTest::mouseClick(menu, Qt::LeftButton, {}, target);
+    }
+    // Opens a menu of the main window with a click on its title; null when it does not open.
+    QMenu *openMenu(ControlName menuName) {
+        QMenuBar *bar = form->menuBar();
+        auto *menu = child<QMenu>(menuName);
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
+        return QTest::qWaitFor([menu] { return menu->isVisible(); }) ? menu : nullptr;
     }
     void press(ControlName name) { press(child(name)); }
     // Where the list shows nothing: below its last row.

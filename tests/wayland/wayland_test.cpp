@@ -41,11 +41,8 @@ struct OnWayland : Form1Fixture {
     // Opens a menu with a click on its title and takes one of its items with the arrow keys and
     // Return: the pointer's way through a menu needs a pointer that the compositor knows.
     void chooseByKeys(ControlName menuName, ControlName itemName) {
-        QMenuBar *bar = form->menuBar();
-        auto *menu = child<QMenu>(menuName);
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(menu->menuAction()).center());
-        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << menuName;
+        QMenu *menu = openMenu(menuName);
+        ASSERT_NE(menu, nullptr) << menuName;
         QAction *item = menuItem(itemName);
         for (int step = 0; step < 8 && menu->activeAction() != item; ++step) {
             QTest::keyClick(menu, Qt::Key_Down);
