@@ -1,5 +1,6 @@
 #include "qt/program_style.h"
 
+#include <QAbstractScrollArea>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
@@ -68,6 +69,7 @@ void stretchOntoWholePixels(QPainter &painter, const QRect &rect) {
     painter.setWorldTransform(painter.deviceTransform() * onto *
                               displayTransform(painter).inverted());
 }
+
 }  // namespace
 
 ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -76,7 +78,7 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
                                  QPainter *painter, const QWidget *widget) const {
     if (painter == nullptr) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
-    } else if (element == PE_Frame) {
+    } else if (element == PE_Frame && qobject_cast<const QAbstractScrollArea *>(widget)) {
         drawPlainFrame(*option, *painter, widget);
     } else if (drawsABevelledFrame(element)) {
         painter->save();
@@ -88,8 +90,8 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
     }
 }
 
-// A plain frame, the list's: one line at each edge, in Fusion's colour for it, drawn as wide as a
-// layout pixel is on the device, on the outermost whole pixels of the control.
+// The plain frame of a scrolled view, the list's: one line at each edge, in Fusion's colour for it,
+// drawn as wide as a layout pixel is on the device, on the outermost whole pixels of the control.
 void ProgramStyle::drawPlainFrame(const QStyleOption &option, QPainter &painter,
                                   const QWidget *widget) const {
     const std::optional<OnDevice> device = onDevice(painter, option.rect);
@@ -116,9 +118,11 @@ void ProgramStyle::drawPlainFrame(const QStyleOption &option, QPainter &painter,
     painter.fillRect(QRect(whole.left(), whole.bottom() - width + 1, whole.width(), width), colour);
     // The sides between the top and the bottom line: the colour may be translucent, and a
     // pixel painted twice would show darker.
-    const int side = whole.height() - 2 * width;
-    painter.fillRect(QRect(whole.left(), whole.top() + width, width, side), colour);
-    painter.fillRect(QRect(whole.right() - width + 1, whole.top() + width, width, side), colour);
+    if (const int side = whole.height() - 2 * width; side > 0) {
+        painter.fillRect(QRect(whole.left(), whole.top() + width, width, side), colour);
+        painter.fillRect(QRect(whole.right() - width + 1, whole.top() + width, width, side),
+                         colour);
+    }
     painter.restore();
 }
 
