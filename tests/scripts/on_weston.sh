@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command as a client of a headless Wayland compositor of its own (Weston, drawing in
-# memory), as on a Wayland desktop: no X display, and Qt picks its Wayland platform itself, as
-# it does for a desktop session that says it is Wayland.
+# memory), as on a Wayland desktop: no X display, a UTF-8 locale, and Qt picks its Wayland
+# platform itself, as it does for a desktop session that says it is Wayland.
 #   tests/scripts/on_weston.sh COMMAND [ARG]...
 set -uo pipefail
 runtime=$(mktemp -d)
@@ -21,5 +21,6 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -S "$runtime/ravelo-test" ] || { echo "on_weston: Weston did not start" >&2; cat "$runtime/weston.log" >&2; exit 1; }
+# A desktop session's locale is a UTF-8 one (a fresh machine has none, and Qt 6.8 says so).
 env -u DISPLAY -u QT_QPA_PLATFORM -u QT_QPA_PLATFORMTHEME XDG_RUNTIME_DIR="$runtime" \
-    WAYLAND_DISPLAY=ravelo-test XDG_SESSION_TYPE=wayland "$@"
+    WAYLAND_DISPLAY=ravelo-test XDG_SESSION_TYPE=wayland LC_ALL=C.UTF-8 "$@"
