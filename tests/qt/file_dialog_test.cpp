@@ -1,5 +1,5 @@
-// Browse with Qt's own file dialog, which Qt shows where the desktop offers none of its own, and
-// the filter that each kind of dialog is given.
+// Browse with Qt's own file dialog, which Qt shows where the desktop offers none of its own (the
+// system's GTK dialog is tested in tests/desktop).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,34 +14,11 @@
 #include <vector>
 
 #include "qt/dialogs.h"
-#include "qt/file_filter.h"
 #include "support/browse_with.h"
 #include "support/temp_dir.h"
 
 using namespace ravelo;
 using namespace ravelo::testing;
-
-TEST(FileFilter, SystemDialogsGetThePatternInEveryLetterCase) {
-    struct Case {
-        const char *pattern;
-        const char *anyCase;
-    } const cases[] = {
-        {"*.NK2", "*.[Nn][Kk]2"},
-        {"*.nk2", "*.[Nn][Kk]2"},
-        {"*.*", "*.*"},
-        {"", ""},
-        {"Ab9-z?", "[Aa][Bb]9-[Zz]?"},
-        {"\xc3\x89t\xc3\xa9.nk2", "\xc3\x89[Tt]\xc3\xa9.[Nn][Kk]2"},  // other letters as they are
-    };
-    for (const Case &c : cases) {
-        EXPECT_EQ(anyLetterCase(c.pattern), c.anyCase) << c.pattern;
-    }
-    OpenFileRequest request;
-    request.filterName = "NK2 Files (*.NK2)";
-    request.filterPattern = "*.NK2";
-    EXPECT_EQ(nameFilter(request, false), "NK2 Files (*.NK2)");
-    EXPECT_EQ(nameFilter(request, true), "NK2 Files (*.[Nn][Kk]2)");
-}
 
 TEST(QtFileDialog, ShowsTheFilterWholeAndListsEveryCacheFileWhateverTheCaseOfItsName) {
     TempDir appData;
