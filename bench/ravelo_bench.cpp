@@ -5,9 +5,13 @@
 //   ratio scan-dense/memmem    the same for 256 MiB dense with addresses        (goal <= 1.5)
 //   ratio scan-worst/memmem    the largest of the same over 64 MiB of each hostile input
 //                                                                               (goal <= 2)
-//   ratio peak-rss-mib         extra memory while scanning a 2 GiB sparse file   (goal <= 32)
+//   ratio rows/read            the row pass over 256 MiB of made-up rows, against reading the
+//                              same file through the same reads                  (goal <= 2)
+//   ratio peak-rss-mib         extra memory while reading a 2 GiB sparse file    (goal <= 32)
 //   ratio peak-rss-mib-markers the same for 1000 markers sharing a 16 MiB text  (goal <= 32)
 //   ratio peak-rss-mib-entry   the same for one entry of 512 MiB                 (goal <= 32)
+//   ratio peak-rss-mib-rows    the same for a 2 GiB sparse cache of 4 billion rows, and for a
+//                              string of 4 GiB                                   (goal <= 32)
 //   ratio pause-cpu/wall       processor time spent in Pause(1.0) per second     (goal < 0.05)
 //   ratio export/durable-write export of 32,767 addresses against one plain write flushed to the
 //                              device                                            (goal <= 3)
@@ -40,6 +44,9 @@
 #include "platform/clock.h"
 #include "qt/event_wait.h"
 #include "scan/address_scanner.h"
+#include "scan/cache_addresses.h"
+#include "scan/cache_rows.h"
+#include "support/cache_file.h"
 
 namespace {
 
@@ -136,6 +143,68 @@ void BM_ScanDense(benchmark::State &state) {
 }
 void BM_MemmemDense(benchmark::State &state) {
     memmemBytes(state, true);
+}
+
+// Rows as the caches of both generations hold them, each with an address of its own: the
+// three kinds of row, with the nickname, entry id, display names, weights and times around them.
+ravelo::testing::Row madeUpRow(std::uint32_t n) {
+    using namespace ravelo::testing;
+    const std::string number = std::to_string(n);
+    const std::u16string wide(number.begin(), number.end());
+    Row row = n % 3 == 0   ? smtpRow("person" + number + "@example.org")
+              : n % 3 == 1 ? exchangeRow(u"colleague" + wide + u"@example.org")
+                           : keylessRow(u"friend" + wide + u"@example.org");
+    row.insert(row.begin(), text16(0x6001, u"person" + wide));
+    row.push_back({0x0102, 0x0FFF, counted(std::string(124, static_cast<char>(n)))});
+    row.push_back(int32(0x0FFE, 6));
+    row.push_back(text16(0x6003, u"Person " + wide + u" <person" + wide + u"@example.org>"));
+    row.push_back(int32(0x6004, n));
+    row.push_back({0x0040, 0x5FE5, {}, 0x01DA000000000000ull + n});
+    row.push_back({0x000B, 0x6002, {}, 0});
+    return row;
+}
+
+const std::string &rowCachePath() {
+    static const std::string path = [] {
+        using namespace ravelo::testing;
+        const std::string file = (workFolder() / "rows.NK2").string();
+        std::string rows;
+        std::uint32_t count = 0;
+        while (rows.size() < kScanBytes) {
+            rows += rowBytes(madeUpRow(count++));
+        }
+        std::ofstream(file, std::ios::binary)
+            << cacheHeader({}, count) << rows << std::string(12, '\0');
+        return file;
+    }();
+    return path;
+}
+
+void BM_RowPass(benchmark::State &state) {
+    const std::string &path = rowCachePath();
+    for (auto _ : state) {
+        auto file = ravelo::ByteFile::open(path);
+        ravelo::CacheRowReader rows(*file);
+        std::size_t found = 0;
+        while (auto row = rows.next()) {
+            ++found;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+}
+
+// The same file read through the reads the row pass makes, and nothing done with its bytes.
+void BM_ReadRows(benchmark::State &state) {
+    const std::string &path = rowCachePath();
+    std::vector<char> buffer(1 << 16);
+    for (auto _ : state) {
+        auto file = ravelo::ByteFile::open(path);
+        std::uint64_t offset = 0;
+        while (const std::size_t n = file->readAt(offset, buffer.data(), buffer.size())) {
+            benchmark::DoNotOptimize(buffer.data());
+            offset += n;
+        }
+    }
 }
 
 // Inputs made to slow a marker search down, each 64 MiB.
@@ -268,6 +337,8 @@ BENCHMARK(BM_ScanSparse)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_MemmemSparse)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ScanDense)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_MemmemDense)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RowPass)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ReadRows)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -292,7 +363,7 @@ long maxRssKib() {
 }
 
 // Run in a child of its own, so that nothing measured before counts: the extra peak memory, in
-// MiB, of scanning the file at `path`, which is removed afterwards.
+// MiB, of reading the file at `path` as Browse does, which is removed afterwards.
 double peakScanMemoryMib(const fs::path &path) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) {
@@ -302,9 +373,9 @@ double peakScanMemoryMib(const fs::path &path) {
     if (child == 0) {
         const long idle = maxRssKib();
         auto file = ravelo::ByteFile::open(path);
-        ravelo::AddressScanner scanner(*file);
+        ravelo::CacheAddresses addresses(*file);
         std::vector<std::string> kept;  // as the list keeps them
-        while (auto address = scanner.next()) {
+        while (auto address = addresses.next()) {
             kept.push_back(std::move(*address));
         }
         const double extra = static_cast<double>(maxRssKib() - idle) / 1024.0;
@@ -357,6 +428,19 @@ double peakMemoryOfOneLongEntry() {
     return peakScanMemoryMib(path);
 }
 
+// The larger of two caches that claim more than they hold: 4 billion rows in a 2 GiB sparse
+// file, and one string of 4 GiB.
+double peakMemoryOfHugeCounts() {
+    using namespace ravelo::testing;
+    const fs::path rows = workFolder() / "rows-4g.NK2";
+    std::ofstream(rows, std::ios::binary) << cacheHeader({}, 0xFFFFFFFF);
+    fs::resize_file(rows, 2ull << 30);
+    const fs::path string = workFolder() / "string-4g.NK2";
+    std::ofstream(string, std::ios::binary)
+        << cacheHeader({}, 1) + rowBytes({{0x001F, 0x39FE, le32(0xFFFFFFFF) + "a"}});
+    return std::max(peakScanMemoryMib(rows), peakScanMemoryMib(string));
+}
+
 double pauseCpuPerWall() {
     ravelo::MonotonicClock clock;
     ravelo::EventPauser pauser(clock, ravelo::handleQtEvents);
@@ -378,6 +462,7 @@ int main(int argc, char **argv) {
     const double peakMib = peakMemoryOfSparseFile();
     const double peakMarkersMib = peakMemoryOfSharedText();
     const double peakEntryMib = peakMemoryOfOneLongEntry();
+    const double peakRowsMib = peakMemoryOfHugeCounts();
     for (const auto &[name, kind] : kHostile) {
         benchmark::RegisterBenchmark((std::string("BM_ScanHostile/") + name).c_str(),
                                      BM_ScanHostile, kind)
@@ -416,7 +501,9 @@ int main(int argc, char **argv) {
     std::printf("ratio peak-rss-mib %.1f\n", peakMib);
     std::printf("ratio peak-rss-mib-markers %.1f\n", peakMarkersMib);
     std::printf("ratio peak-rss-mib-entry %.1f\n", peakEntryMib);
+    std::printf("ratio peak-rss-mib-rows %.1f\n", peakRowsMib);
     std::printf("ratio pause-cpu/wall %.3f\n", pauseCpuPerWall());
+    ratio("rows/read", "BM_RowPass/min_time:2.000", "BM_ReadRows/min_time:2.000");
     ratio("export/durable-write", "BM_Export/min_time:2.000", "BM_PlainWrite/min_time:2.000");
     std::error_code ignored;
     fs::remove_all(workFolder(), ignored);

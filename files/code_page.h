@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ std::u16string decodeText(std::string_view bytes);
 
 // Characters as text in the code page; each character that it cannot hold becomes '?'.
 std::string encodeText(std::u16string_view text);
+
+// Characters as text in the code page, or nothing when it cannot hold every one of them as it is
+// (no '?' and no look-alike letter in their place).
+std::optional<std::string> encodeWhole(std::u16string_view text);
 
 // A name that the system gives in UTF-8 (a folder from the environment, say) as text in the code
 // page; a byte that is no UTF-8 counts as a character the code page cannot hold.

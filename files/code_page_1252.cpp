@@ -1,5 +1,8 @@
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "files/code_page.h"
 
@@ -61,6 +64,17 @@ std::string encodeText(std::u16string_view text) {
             ++i;
         }
         bytes += encodeCharacter(text[i]);
+    }
+    return bytes;
+}
+
+std::optional<std::string> encodeWhole(std::u16string_view text) {
+    std::string bytes(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        bytes[i] = encodeCharacter(text[i]);
+        if (bytes[i] == '?' && text[i] != u'?') {
+            return std::nullopt;
+        }
     }
     return bytes;
 }

@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "files/code_page.h"
 
 namespace ravelo {
@@ -27,6 +31,16 @@ std::string encodeText(std::u16string_view text) {
     const int needed = WideCharToMultiByte(CP_ACP, 0, wide, size, nullptr, 0, "?", nullptr);
     std::string bytes(static_cast<std::size_t>(needed), '\0');
     WideCharToMultiByte(CP_ACP, 0, wide, size, bytes.data(), needed, "?", nullptr);
+    return bytes;
+}
+
+// The system's conversion may put a look-alike letter in place of one its code page lacks ("a"
+// for "\u0105"), so the text must come back unchanged as well.
+std::optional<std::string> encodeWhole(std::u16string_view text) {
+    std::string bytes = encodeText(text);
+    if (decodeText(bytes) != text) {
+        return std::nullopt;
+    }
     return bytes;
 }
 

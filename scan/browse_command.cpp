@@ -7,7 +7,7 @@
 
 #include "addresses/list_commands.h"
 #include "files/byte_file.h"
-#include "scan/address_scanner.h"
+#include "scan/cache_addresses.h"
 #include "scan/cache_location.h"
 #include "texts/status_text.h"
 
@@ -34,14 +34,14 @@ void setButtonsEnabled(BrowseControls &c, bool enabled) {
 // Appends the file's addresses to the list and says how it ended: the addresses it added, or
 // why it stopped short.
 std::string scanInto(ByteSource &file, const FilePath &path, BrowseControls &c, Pauser &pauser) {
-    AddressScanner scanner(file);
+    CacheAddresses addresses(file);
     int added = 0;
     for (;;) {
         for (const std::string &text : waitingTexts()) {
             c.status.setCaption(text);
             pauser.Pause(kWaitingPause);
         }
-        const std::optional<std::string> address = scanner.next();
+        const std::optional<std::string> address = addresses.next();
         if (!address) {
             break;
         }
@@ -58,7 +58,13 @@ std::string scanInto(ByteSource &file, const FilePath &path, BrowseControls &c, 
     if (file.failed()) {
         return statusText(90, "Could not read the whole file.");
     }
-    return "Finished reading file, " + std::to_string(added) + " e-mail addresses found.";
+    std::string finished =
+        "Finished reading file, " + std::to_string(added) + " e-mail addresses found";
+    if (addresses.leftOut() > 0) {
+        finished += ", " + std::to_string(addresses.leftOut()) +
+                    " left out for letters the list cannot hold";
+    }
+    return finished + ".";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "forms/window_layouts.h"
 #include "qt/form1_fixture.h"
+#include "support/cache_file.h"
 #include "support/memory_source.h"
 #include "support/tab_orders.h"
 
@@ -86,6 +87,8 @@ TEST_F(Form1Fixture, EveryFixedStatusTextShowsItsSecondPhraseOnTheOneLine) {
         prefixed(55, "File successfully written toC:\\nk2export.csv"),
         QStringLiteral("Finished reading file, 999 e-mail addresses found.") +
             QString(60, QLatin1Char(' ')) + QStringLiteral("Now Selected: 999 of 999"),
+        QStringLiteral("Finished reading file, 999 e-mail addresses found, 99999 left out for "
+                       "letters the list cannot hold."),
     };
     for (const QString &text : texts) {
         EXPECT_LE(status->indent() + metrics.horizontalAdvance(text), visibleEnd)
@@ -106,6 +109,15 @@ TEST_F(Form1Fixture, BrowseScansTheChosenFileIntoTheList) {
     EXPECT_TRUE(child(form1::Command2)->isEnabled());
     EXPECT_EQ(chooser.requests.at(0).startPath,
               "C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\Outlook\\Outlook.NK2");
+}
+
+TEST_F(Form1Fixture, ACachesRowsAddTheirAddressesAndSayWhatTheListCannotHold) {
+    scan(cacheBytes({.rows = {smtpRow("ann@example.org"), exchangeRow(u"bob@example.org"),
+                              keylessRow(u"\u0142ucja@example.pl")}}));
+    EXPECT_EQ(entries(), (std::vector<std::string>{"ANN@EXAMPLE.ORG", "bob@example.org"}));
+    EXPECT_EQ(rowsShown(), 2);
+    EXPECT_EQ(text(form1::Label7), "Finished reading file, 2 e-mail addresses found, 1 left out "
+                                   "for letters the list cannot hold.");
 }
 
 TEST_F(Form1Fixture, ButtonsAreDisabledWhileTheScanWaits) {

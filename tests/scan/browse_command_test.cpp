@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "addresses/list_commands.h"
+#include "support/cache_file.h"
 #include "support/fakes.h"
 #include "support/memory_source.h"
 #include "support/temp_dir.h"
@@ -243,4 +244,62 @@ TEST_F(BrowseFixture, AReadErrorIsSaidAndKeepsWhatWasReadBeforeIt) {
         EXPECT_EQ(status.caption, c.said) << c.failAt;
         EXPECT_TRUE(browse.enabled && exportButton.enabled) << c.failAt;
     }
+}
+
+// A cache whose rows the marker scan sees in part: its addresses first, then the rows' own, each
+// once; every row address has its waiting texts, its count and its path like a marker's.
+TEST_F(BrowseFixture, TheRowsAddWhatTheMarkerCannotSeeOnceAfterTheMarkersAddresses) {
+    browseBytes(cacheBytes({.rows = {
+                                exchangeRow(u"Ann@Example.org"),
+                                smtpRow("ann@example.org"),
+                                keylessRow(u"bob@example.org"),
+                                exchangeRow(u"BOB@example.org"),
+                                smtpRow("ann@example.org"),
+                            }}));
+    EXPECT_EQ(entries(),
+              (std::vector<std::string>{"ANN@EXAMPLE.ORG", "ANN@EXAMPLE.ORG", "bob@example.org"}));
+    EXPECT_EQ(pauser.calls, 4 * 4);
+    EXPECT_EQ(countLabel.caption, "3");
+    EXPECT_EQ(status.caption, "Finished reading file, 3 e-mail addresses found.");
+}
+
+TEST_F(BrowseFixture, OneRunAddsAThousandOverTheMarkersAndTheRowsTogether) {
+    const auto rows = [](int markers) {
+        CacheFile cache;
+        for (int i = 0; i < markers; ++i) {
+            cache.rows.push_back(smtpRow(std::to_string(i) + "@x.org"));
+        }
+        cache.rows.push_back(keylessRow(u"row1@x.org"));
+        cache.rows.push_back(keylessRow(u"row2@x.org"));
+        return cacheBytes(cache);
+    };
+    const struct {
+        int markers;
+        std::string last;
+    } cases[] = {{999, "row1@x.org"}, {1000, "999@X.ORG"}};
+    for (const auto &c : cases) {
+        list.RemoveAll();
+        browseBytes(rows(c.markers));
+        EXPECT_EQ(list.Count(), 1000) << c.markers;
+        EXPECT_EQ(list.ItemAt(999), c.last) << c.markers;
+        EXPECT_EQ(status.caption, "Finished reading file, 1000 e-mail addresses found.");
+    }
+}
+
+TEST_F(BrowseFixture, AListThatFillsDuringTheRowsEndsTheScan) {
+    for (int i = 0; i < AddressList::kMaxCount - 1; ++i) {
+        list.Append("x");
+    }
+    browseBytes(cacheBytes({.rows = {keylessRow(u"a@x.org"), keylessRow(u"b@x.org")}}));
+    EXPECT_EQ(list.ItemAt(AddressList::kMaxCount - 1), "a@x.org");
+    EXPECT_EQ(status.caption, prefixed(103, "The list is full."));
+}
+
+TEST_F(BrowseFixture, RowAddressesTheCodePageCannotHoldAreLeftOutAndSaid) {
+    browseBytes(cacheBytes({.rows = {exchangeRow(u"\u7528@example.cn"), keylessRow(u"a@x.org"),
+                                     keylessRow(u"\u00f8\u0142@x.org")}}));
+    EXPECT_EQ(entries(), std::vector<std::string>{"a@x.org"});
+    EXPECT_EQ(status.caption,
+              "Finished reading file, 1 e-mail addresses found, 2 left out for letters the list "
+              "cannot hold.");
 }
