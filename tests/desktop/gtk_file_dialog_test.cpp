@@ -122,6 +122,43 @@ TEST(GtkFileDialog, ListsEveryCacheFileWhateverTheCaseOfItsName) {
     EXPECT_EQ(browsed.filterName, "NK2 Files ");
 }
 
+// What the README tells a user of a cache that the filter hides (the stream of a later Outlook):
+// typing its path, which opens GTK's location box as the first letter does, then Enter.
+TEST(GtkFileDialog, AFileTheFilterHidesIsOpenedByItsPathTyped) {
+    TempDir appData;
+    fillOutlookFolder(appData, {"Outlook.NK2"});
+    const std::string stream = appData.write("Microsoft/Outlook/Stream_Autocomplete_0_1A2B.dat",
+                                             std::string("xSMTP:bob@example.org\0\3", 23));
+    bool typed = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        GtkWidget *dialog = shownFileDialog();
+        if (dialog == nullptr) {
+            return;
+        }
+        poll.stop();
+        GtkWidget *chooser = nullptr;
+        gtk_container_forall(
+            GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(dialog))),
+            [](GtkWidget *child, gpointer found) {
+                if (GTK_IS_FILE_CHOOSER_WIDGET(child)) {
+                    *static_cast<GtkWidget **>(found) = child;
+                }
+            },
+            &chooser);
+        ASSERT_NE(chooser, nullptr);
+        g_signal_emit_by_name(chooser, "location-popup", stream.c_str());
+        GtkWidget *entry = gtk_window_get_focus(GTK_WINDOW(dialog));
+        ASSERT_TRUE(entry != nullptr && GTK_IS_ENTRY(entry));
+        typed = gtk_entry_get_text(GTK_ENTRY(entry)) == stream;
+        gtk_widget_activate(entry);
+    });
+    poll.start(50);
+    DialogFileChooser chooser(nullptr);
+    EXPECT_EQ(browseWith(chooser, appData), std::vector<std::string>{"bob@example.org"});
+    EXPECT_TRUE(typed);
+}
+
 }  // namespace
 }  // namespace ravelo::testing
 

@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
+#include <QTest>
 #include <QTimer>
 
 #include <string>
@@ -53,4 +55,28 @@ TEST(QtFileDialog, ShowsTheFilterWholeAndListsEveryCacheFileWhateverTheCaseOfIts
     EXPECT_EQ(filterShown, "NK2 Files (*.NK2)");
     EXPECT_THAT(listed,
                 ::testing::UnorderedElementsAre("Outlook.NK2", "outlook.nk2", "Archive.Nk2"));
+}
+
+// What the README tells a user of a cache that the filter hides (the stream of a later Outlook):
+// its full path typed into the file name box, and Enter, opens it.
+TEST(QtFileDialog, AFileTheFilterHidesIsOpenedByItsPathTyped) {
+    TempDir appData;
+    const std::string stream = "Microsoft/Outlook/Stream_Autocomplete_0_1A2B.dat";
+    fillOutlookFolder(appData, {"Outlook.NK2"});
+    appData.write(stream, std::string("xSMTP:bob@example.org\0\3", 23));
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        poll.stop();
+        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        QTest::keyClicks(name, QString::fromStdString(appData.file(stream)));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    poll.start(50);
+    DialogFileChooser chooser(nullptr);
+    EXPECT_EQ(browseWith(chooser, appData), std::vector<std::string>{"bob@example.org"});
 }

@@ -19,18 +19,18 @@
 namespace ravelo::testing {
 
 // A user's application-data folder whose Outlook folder, where Browse opens its dialog, holds
-// `files`.
+// `files`, each with one address.
 inline void fillOutlookFolder(const TempDir &appData, const std::vector<std::string> &files) {
     std::filesystem::create_directories(std::filesystem::path(appData.file("Microsoft")) /
                                         "Outlook");
     for (const std::string &file : files) {
-        appData.write("Microsoft/Outlook/" + file, "SMTP:ann@example.org");
+        appData.write("Microsoft/Outlook/" + file, std::string("xSMTP:ann@example.org\0\3", 23));
     }
 }
 
 // Runs the Browse command with `chooser` as its file dialog, in `appData` as the user's
-// application-data folder.
-inline void browseWith(FileChooser &chooser, const TempDir &appData) {
+// application-data folder, and returns the list it made.
+inline std::vector<std::string> browseWith(FileChooser &chooser, const TempDir &appData) {
     Log log;
     FakeButton browse{log, form1::Command1};
     FakeButton exportButton{log, form1::Command2};
@@ -49,6 +49,11 @@ inline void browseWith(FileChooser &chooser, const TempDir &appData) {
                       }};
     BrowseControls controls{browse, exportButton, status, count, cachePath, list, cacheFilesRead};
     Browse(controls, services);
+    std::vector<std::string> entries;
+    for (int i = 0; i < list.Count(); ++i) {
+        entries.push_back(list.ItemAt(i));
+    }
+    return entries;
 }
 
 }  // namespace ravelo::testing
