@@ -1,62 +1,52 @@
 #include "files/append_file.h"
 
+#include <cstdint>
 #include <optional>
-#include <string>
 
 #include "files/append_steps.h"
 
-// Which way an export's bytes go into a file, decided once for every system.
+// How an export's bytes go into a file, the same on every system.
 namespace ravelo {
 namespace {
 
 namespace steps = append_steps;
 
-bool addTo(const steps::Target &target, std::string_view bytes,
-           const std::vector<FileIdentity> &keepOut) {
-    if (target.exists && bytes.empty()) {
-        return true;  // nothing to add
-    }
-    // Every name of a file with several must see the export, and a file that cannot be read
-    // cannot be copied: both take the bytes at their end.
-    std::string content;
-    if (target.exists && (target.otherNames || !steps::readWhole(target, content))) {
-        return steps::appendInPlace(target, bytes, keepOut);
-    }
-    content.append(bytes);
-    const std::optional<FilePath> replacement = steps::writeBeside(target, content);
-    if (!replacement) {
-        return steps::appendInPlace(target, bytes, keepOut);  // the folder takes no new file
-    }
-    if (replacement->empty()) {
-        return false;  // a full disk, say: the file is as it was
-    }
-    if (!steps::replace(target, *replacement)) {
-        steps::remove(target, *replacement);
+// A path that ends in a separator names a folder, whatever is there.
+bool namesAFolder(const FilePath &name) {
+#ifdef _WIN32
+    return name.back() == L'\\' || name.back() == L'/';
+#else
+    return name.back() == '/';
+#endif
+}
+
+bool addAtEnd(const steps::Target &target, std::string_view bytes) {
+    if (!steps::lock(target)) {
         return false;
     }
-    return true;
+    const std::optional<std::uint64_t> length = steps::length(target);
+    return length && steps::writeAtEnd(target, bytes, *length);
 }
 
 }  // namespace
 
 bool appendWhole(const FilePath &name, std::string_view bytes,
                  const std::vector<FileIdentity> &keepOut) {
-    if (name.empty()) {
+    if (name.empty() || namesAFolder(name)) {
         return false;
     }
-    const std::optional<steps::Target> target = steps::inspect(name, keepOut);
-    if (!target) {
+    const std::optional<steps::Target> target = steps::open(name, keepOut);
+    // A folder, a device, a cache file and a file that may not be written take nothing.
+    if (!target || !target->regular || !target->allowed || target->keptOut) {
         return false;
     }
-    // A folder, a device, a cache file and a file that may not be written take nothing, and are
-    // not replaced either.
-    if (target->exists && (!target->regular || target->keptOut || !target->writable)) {
-        return false;
+    if (addAtEnd(*target, bytes)) {
+        return true;
     }
-    const bool added = addTo(*target, bytes, keepOut);
-    // Afterwards, so that the export itself follows its first look as closely as it can.
-    steps::removeLeftovers(*target);
-    return added;
+    if (target->made) {
+        steps::removeMade(*target);
+    }
+    return false;
 }
 
 }  // namespace ravelo

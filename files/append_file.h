@@ -11,14 +11,15 @@ namespace ravelo {
 // Appends `bytes` to the regular file at `target`, following a symbolic link to the file it
 // names, and creates the file when it is missing. Returns true once all of it is on the device.
 //
-// All or nothing, even when the process is killed or the machine stops part-way: the old
-// content and the new bytes go to a new file beside the target, which is flushed and then put in
-// its place with the target's permissions. Only where the folder takes no new file (or the file
-// has other names, which must see the change) are the bytes appended in place, and cut off again
-// if they cannot all be written. A failure leaves no file that was not there before.
+// The file stays the same file, with its owner, permissions, ACLs, attributes and other names;
+// nothing of its content is read, copied or moved. It is held for the export alone, its length
+// taken then, the bytes written at its end and flushed, and on any failure it is cut back to
+// that length (a file that the export made is removed again). So a kill or a full disk leaves it
+// as it was or with the whole export; only a power cut during the write can leave part of it.
 //
 // Writes nothing, and returns false, when the target is not a regular file (a folder, a device,
-// a FIFO) or is one of the files in `keepOut`, by any of its names.
+// a FIFO), is one of the files in `keepOut` by any of its names, may not be written, or is one
+// that a world-writable sticky folder's rules keep out.
 bool appendWhole(const FilePath &target, std::string_view bytes,
                  const std::vector<FileIdentity> &keepOut = {});
 

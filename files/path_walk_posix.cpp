@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <deque>
 #include <optional>
 #include <string>
@@ -21,12 +22,8 @@ constexpr int kFolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 // The protected_symlinks rule: a link in a world-writable sticky folder is followed only when it
 // belongs to the one who follows it or to the folder's owner.
 bool mayFollow(const struct stat &link, int folder) {
-    struct stat shared {};
-    if (::fstat(folder, &shared) != 0) {
-        return false;
-    }
-    const bool sharedSticky = (shared.st_mode & S_ISVTX) != 0 && (shared.st_mode & S_IWOTH) != 0;
-    return !sharedSticky || link.st_uid == ::geteuid() || link.st_uid == shared.st_uid;
+    const std::optional<uid_t> owner = sharedFolderOwner(folder);
+    return !owner || link.st_uid == ::geteuid() || link.st_uid == *owner;
 }
 
 void pushFront(std::deque<std::string> &rest, std::string_view path) {
@@ -42,9 +39,11 @@ void pushFront(std::deque<std::string> &rest, std::string_view path) {
     rest.insert(rest.begin(), parts.begin(), parts.end());
 }
 
-// The link's own text, read through its descriptor.
+// The link's own text, read through its descriptor. Some links tell no size (those under
+// /proc/self/fd); theirs is read into room for the longest path.
 std::optional<std::string> linkText(int link, const struct stat &status) {
-    std::string text(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    const auto room = status.st_size > 0 ? static_cast<std::size_t>(status.st_size) : PATH_MAX;
+    std::string text(room + 1, '\0');
     const ssize_t length = ::readlinkat(link, "", text.data(), text.size());
     if (length <= 0 || static_cast<std::size_t>(length) >= text.size()) {
         return std::nullopt;  // changed under our feet
@@ -54,6 +53,15 @@ std::optional<std::string> linkText(int link, const struct stat &status) {
 }
 
 }  // namespace
+
+std::optional<uid_t> sharedFolderOwner(int folder) {
+    struct stat status {};
+    if (::fstat(folder, &status) != 0 || (status.st_mode & S_ISVTX) == 0 ||
+        (status.st_mode & S_IWOTH) == 0) {
+        return std::nullopt;
+    }
+    return status.st_uid;
+}
 
 std::optional<WalkedPath> walkToFile(const std::string &path) {
     if (path.empty()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
 
@@ -21,5 +23,9 @@ struct WalkedPath {
 // Nothing when a folder on the way is missing or no folder, when a link may not be followed, or
 // after more links than the kernel would follow.
 std::optional<WalkedPath> walkToFile(const std::string &path);
+
+// The owner of `folder` when it is world-writable and sticky (as /tmp), where anyone may put a
+// file or a link; nothing for any other folder.
+std::optional<uid_t> sharedFolderOwner(int folder);
 
 }  // namespace ravelo

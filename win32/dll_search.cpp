@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include "files/system_dll_win.h"
 
 namespace ravelo {
 namespace {
@@ -17,6 +17,8 @@ constexpr const wchar_t *kByName[] = {
     L"advapi32.dll",
     L"sechost.dll",
     L"gdi32.dll",
+    L"usp10.dll",
+    L"lpk.dll",  // which user32 of Windows XP loads by name, and XP knows as none of its own
     L"user32.dll",
     L"uxtheme.dll",
     L"msimg32.dll",
@@ -40,7 +42,6 @@ constexpr const wchar_t *kByName[] = {
     L"wtsapi32.dll",
     L"winsta.dll",
     L"mpr.dll",
-    L"usp10.dll",
     L"riched20.dll",
     L"msls31.dll",
     L"msctf.dll",
@@ -73,9 +74,6 @@ constexpr const wchar_t *kByName[] = {
     nullptr,
 };
 
-// LOAD_LIBRARY_SEARCH_SYSTEM32, which the headers of XP do not name.
-constexpr DWORD kSearchSystem32 = 0x00000800;
-
 template <class Function>
 Function kernelFunction(const char *name) {
     return reinterpret_cast<Function>(
@@ -88,18 +86,12 @@ const wchar_t *const *preloadedDlls() {
     return kByName;
 }
 
-void preloadSystemDlls() {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return;
-    }
+void preloadSystemDlls(DllSearch way) {
+    const bool searchFlag = way == DllSearch::kNarrowest && searchesSystemFolderAlone();
     // A DLL that this Windows lacks is no error worth a dialog.
     const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     for (const wchar_t *const *name = kByName; *name != nullptr; ++name) {
-        const std::wstring path = std::wstring(folder) + L"\\" + *name;
-        // Its own imports come from its folder too; loaded for good.
-        LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        loadSystemDll(*name, searchFlag);  // loaded for good
     }
     SetErrorMode(errorMode);
 }
@@ -121,7 +113,7 @@ void restrictDllSearch(DllSearch way) {
     // Also where the search is narrowed: not every loader applies it to every load (Wine's
     // delay loads look in the program's folder all the same), but none loads a DLL anew that
     // is loaded already.
-    preloadSystemDlls();
+    preloadSystemDlls(way);
 }
 
 }  // namespace ravelo

@@ -18,9 +18,10 @@ enum class DllSearch {
 
 void restrictDllSearch(DllSearch way = DllSearch::kNarrowest);
 
-// Loads the DLLs that the program's windows and dialogs load by name later on, each by its full
-// path in the system folder; what this Windows lacks is left out.
-void preloadSystemDlls();
+// Loads the DLLs that the program's windows and dialogs load by name later on, each from the
+// system folder (by its full path where Windows cannot be told to search that folder alone);
+// what this Windows lacks is left out.
+void preloadSystemDlls(DllSearch way = DllSearch::kNarrowest);
 
 // Their names, ending in a null.
 const wchar_t *const *preloadedDlls();

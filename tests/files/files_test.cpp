@@ -155,54 +155,6 @@ TEST(AppendWhole, EveryKindOfFileTakesTheExportOneWayOnEverySystem) {
         for ([[maybe_unused]] const auto &entry : fs::directory_iterator(dir.file(""))) {
             ++names;
         }
-        EXPECT_EQ(names, c.secondName ? 2u : 1u) << c.kind << ": nothing left beside it";
-    }
-}
-
-// An export killed part-way leaves its new file beside the target; the next export to that file
-// removes it, and nothing else: not one of a process that runs, nor one for another file.
-TEST(AppendWhole, TheNextExportRemovesWhatAKilledOneLeft) {
-#ifdef _WIN32
-    // Another process that runs: this program once more, held before it starts.
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION held{};
-    ASSERT_TRUE(CreateProcessW(self, nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                               nullptr, &startup, &held));
-    const std::string running = std::to_string(held.dwProcessId);
-    struct End {
-        PROCESS_INFORMATION &process;
-        ~End() {
-            TerminateProcess(process.hProcess, 0);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        }
-    } end{held};
-#else
-    const std::string running = std::to_string(getppid());
-#endif
-    const struct {
-        std::string name;
-        bool removed;
-    } beside[] = {
-        {".contacts.csv.ravelo-4000000000.tmp", true},
-        {".contacts.csv.ravelo-4000000000-0123456789abcdef.tmp", true},
-        {".contacts.csv.ravelo-" + running + ".tmp", false},
-        {".contacts.csv.ravelo-" + running + "-0123456789abcdef.tmp", false},
-        {".contacts.csv.ravelo-4000000000-0123456789abcdeg.tmp", false},
-        {".contacts.csv.ravelo-4000000000-.tmp", false},
-        {".other.csv.ravelo-4000000000.tmp", false},
-        {".contacts.csv.ravelo-x.tmp", false},
-        {"contacts.csv.ravelo-4000000000.tmp", false},
-    };
-    TempDir dir;
-    for (const auto &file : beside) {
-        dir.write(file.name, "half an export");
-    }
-    ASSERT_TRUE(appendWhole(std::filesystem::path(dir.file("contacts.csv")), "new\r\n"));
-    for (const auto &file : beside) {
-        EXPECT_EQ(std::filesystem::exists(dir.file(file.name)), !file.removed) << file.name;
+        EXPECT_EQ(names, c.secondName ? 2u : 1u) << c.kind << ": nothing beside it";
     }
 }

@@ -99,42 +99,85 @@ TEST(AppendWholeOnWindows, TheCacheFileIsKeptOutThroughAnotherDriveLetter) {
     EXPECT_EQ(readAll(cache), "xSMTP:a@x\3");
 }
 
-// Windows replaces a file by its name: a file put under the name after the export has looked at
-// it is left as it was, and so is the one that it looked at, unless it writes that one in place
-// through the handle it judged (a file with several names).
-TEST(AppendWholeOnWindows, AFileSwappedInAfterTheFirstLookIsNeverWritten) {
-    struct Case {
-        const char *name;
-        bool otherNames;
-        bool exported;
-        const char *looked;  // what the file that the export looked at holds afterwards
-    } const cases[] = {
-        {"replaced by name", false, false, "mine\r\n"},
-        {"written in place", true, true, "mine\r\nnew\r\n"},
+// The file is held from the export's first look to its end: another program may read it
+// meanwhile, but neither move it away nor put another in its place, nor write it.
+TEST(AppendWholeOnWindows, TheFileIsHeldFromTheFirstLookToTheEnd) {
+    TempDir dir;
+    const std::filesystem::path file = dir.write("held.csv", "mine\r\n");
+    const std::filesystem::path theirs = dir.write("theirs.csv", "theirs\r\n");
+    bool moved = true, written = true, read = false;
+    append_steps::afterFirstLook = [&] {
+        moved = MoveFileExW(file.c_str(), std::filesystem::path(dir.file("moved.csv")).c_str(), 0);
+        moved = moved || MoveFileExW(theirs.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING);
+        HANDLE other = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr);
+        written = other != INVALID_HANDLE_VALUE;
+        CloseHandle(other);
+        read = readAll(file) == "mine\r\n";
     };
-    for (const Case &c : cases) {
-        TempDir dir;
-        const std::filesystem::path race = dir.write("race.csv", "mine\r\n");
-        const std::filesystem::path theirs = dir.write("theirs.csv", "theirs\r\n");
-        const std::filesystem::path moved = dir.file("moved.csv");
-        if (c.otherNames) {
-            ASSERT_TRUE(CreateHardLinkW(std::filesystem::path(dir.file("second.csv")).c_str(),
-                                        race.c_str(), nullptr));
-        }
-        append_steps::afterFirstLook = [&] {
-            std::filesystem::rename(race, moved);
-            std::filesystem::rename(theirs, race);
-        };
-        const bool exported = appendWhole(race, "new\r\n");
-        append_steps::afterFirstLook = nullptr;
-        EXPECT_EQ(exported, c.exported) << c.name;
-        EXPECT_EQ(readAll(race), "theirs\r\n") << c.name;
-        EXPECT_EQ(readAll(moved), c.looked) << c.name;
-        int files = 0;
-        for ([[maybe_unused]] const auto &entry :
-             std::filesystem::directory_iterator(dir.file(""))) {
-            ++files;
-        }
-        EXPECT_EQ(files, c.otherNames ? 3 : 2) << c.name << ": a new file was left behind";
+    const bool exported = appendWhole(file, "new\r\n");
+    append_steps::afterFirstLook = nullptr;
+    EXPECT_TRUE(exported);
+    EXPECT_FALSE(moved);
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(read);
+    EXPECT_EQ(readAll(file), "mine\r\nnew\r\n");
+    EXPECT_EQ(readAll(theirs), "theirs\r\n");
+}
+
+namespace {
+
+struct Export {
+    std::filesystem::path file;
+    std::string bytes;
+    bool done = false;
+};
+
+DWORD WINAPI exportOnAThread(void *argument) {
+    auto *e = static_cast<Export *>(argument);
+    e->done = appendWhole(e->file, e->bytes);
+    return 0;
+}
+
+}  // namespace
+
+// Another program that holds the file for a moment (a virus scanner, the indexer), and a second
+// export at the same time: the export waits for them, and both exports land whole.
+TEST(AppendWholeOnWindows, AFileHeldForAMomentAndTwoExportsAtOnce) {
+    TempDir dir;
+    const std::filesystem::path file = dir.write("contacts.csv", "");
+    std::string bytes;
+    for (int i = 0; i < 20000; ++i) {
+        bytes += "export line " + std::to_string(i) + "\r\n";
     }
+    HANDLE scanner =
+        CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
+    Export first{file, bytes}, second{file, bytes};
+    HANDLE threads[] = {CreateThread(nullptr, 0, exportOnAThread, &first, 0, nullptr),
+                        CreateThread(nullptr, 0, exportOnAThread, &second, 0, nullptr)};
+    Sleep(300);
+    CloseHandle(scanner);
+    WaitForMultipleObjects(2, threads, TRUE, INFINITE);
+    CloseHandle(threads[0]);
+    CloseHandle(threads[1]);
+    EXPECT_TRUE(first.done && second.done);
+    EXPECT_EQ(readAll(file), bytes + bytes);
+}
+
+// A path longer than the old limit of MAX_PATH characters.
+TEST(AppendWholeOnWindows, APathLongerThanMaxPathIsWritten) {
+    TempDir dir;
+    std::wstring folder = L"\\\\?\\" + std::filesystem::path(dir.file("")).wstring();
+    while (!folder.empty() && folder.back() == L'\\') {
+        folder.pop_back();
+    }
+    for (int i = 0; folder.size() < MAX_PATH + 20; ++i) {
+        folder += L"\\" + std::wstring(40, static_cast<wchar_t>(L'a' + i));
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    }
+    const std::wstring file = folder.substr(4) + L"\\contacts.csv";
+    ASSERT_GT(file.size(), static_cast<std::size_t>(MAX_PATH));
+    EXPECT_TRUE(appendWhole(file, "new\r\n"));
+    EXPECT_EQ(readAll(std::filesystem::path(folder + L"\\contacts.csv")), "new\r\n");
 }

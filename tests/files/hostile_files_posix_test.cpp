@@ -68,7 +68,7 @@ TEST(HostileFiles, NamesOutsideTheCodePageNameTheirOwnFile) {
                                      "d?-??.csv"));
 }
 
-TEST(HostileFiles, AnExportReplacesTheFileWholeAndKeepsItsPermissionsAndLinks) {
+TEST(HostileFiles, AnExportAddsToTheFileItselfThroughALinkAndKeepsItsPermissions) {
     TempDir dir;
     const fs::path real = dir.write("contacts.csv", "old\r\n");
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -80,7 +80,7 @@ TEST(HostileFiles, AnExportReplacesTheFileWholeAndKeepsItsPermissionsAndLinks) {
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(namesIn(dir.file("")), (std::vector<std::string>{"contacts.csv", "link.csv"}))
-        << "no temporary file is left";
+        << "nothing beside it";
 
     const fs::path second = dir.file("second-name.csv");
     fs::create_hard_link(real, second);
