@@ -46,9 +46,9 @@ void flashNotExported(ExportControls &c, Pauser &pauser, const std::string &text
 
 void Export(ExportControls &c, const Services &services) {
     c.status.setCaption(std::to_string(c.list.Count()));
-    const std::string prompt =
-        "Are you sure you wish to export this file to\r\n" + c.exportPath.text() + "?";
-    if (services.messages->show(prompt, "Confirm file export?", kYesNoInformation) != kAnswerYes) {
+    if (services.messages->show("Are you sure you wish to export this file to\r\n",
+                                c.exportPath.path(), "?", "Confirm file export?",
+                                kYesNoInformation) != kAnswerYes) {
         flashNotExported(c, *services.pauser,
                          statusText(52, "Detected user aborted file export! File NOT exported."),
                          PutBack::always);

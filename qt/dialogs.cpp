@@ -34,9 +34,11 @@ std::optional<FilePath> DialogFileChooser::chooseFile(const OpenFileRequest &req
     return toPath(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }
 
-int DialogMessageBoxes::show(const std::string &text, const std::string &title, int style) {
-    QMessageBox box(QMessageBox::Information, toQString(title), toQString(text),
-                    QMessageBox::NoButton, parent_);
+namespace {
+
+int showBox(QWidget *parent, const QString &text, const std::string &title, int style) {
+    QMessageBox box(QMessageBox::Information, toQString(title), text, QMessageBox::NoButton,
+                    parent);
     if (style == kYesNoInformation) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -49,6 +51,17 @@ int DialogMessageBoxes::show(const std::string &text, const std::string &title, 
     }
     const QAbstractButton *pressed = box.clickedButton();
     return pressed != nullptr && pressed == box.button(QMessageBox::Yes) ? kAnswerYes : kAnswerNo;
+}
+
+}  // namespace
+
+int DialogMessageBoxes::show(const std::string &text, const std::string &title, int style) {
+    return showBox(parent_, toQString(text), title, style);
+}
+
+int DialogMessageBoxes::show(const std::string &before, const FilePath &path,
+                             const std::string &after, const std::string &title, int style) {
+    return showBox(parent_, toQString(before) + fromPath(path) + toQString(after), title, style);
 }
 
 }  // namespace ravelo

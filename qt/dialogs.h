@@ -24,6 +24,8 @@ class DialogMessageBoxes final : public MessageBoxes {
 public:
     explicit DialogMessageBoxes(QWidget *parent) : parent_(parent) {}
     int show(const std::string &text, const std::string &title, int style) override;
+    int show(const std::string &before, const FilePath &path, const std::string &after,
+             const std::string &title, int style) override;
 
 private:
     QWidget *parent_;

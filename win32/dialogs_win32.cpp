@@ -49,21 +49,34 @@ std::optional<FilePath> OpenFileDialog::chooseFile(const OpenFileRequest &reques
     return FilePath(file.data());
 }
 
-int Win32MessageBoxes::show(const std::string &text, const std::string &title, int style) {
+namespace {
+
+int showBox(HWND owner, const std::wstring &text, const std::string &title, int style) {
     // No command may start while the box is open: the program's other windows wait with the
     // main window, which the box itself disables.
     std::vector<HWND> others;
     EnumThreadWindows(GetCurrentThreadId(), collectEnabled, reinterpret_cast<LPARAM>(&others));
-    std::erase(others, owner_);
+    std::erase(others, owner);
     for (HWND window : others) {
         EnableWindow(window, FALSE);
     }
     const int answer =
-        MessageBoxW(owner_, toWide(text).c_str(), toWide(title).c_str(), static_cast<UINT>(style));
+        MessageBoxW(owner, text.c_str(), toWide(title).c_str(), static_cast<UINT>(style));
     for (HWND window : others) {
         EnableWindow(window, TRUE);
     }
     return answer;
+}
+
+}  // namespace
+
+int Win32MessageBoxes::show(const std::string &text, const std::string &title, int style) {
+    return showBox(owner_, toWide(text), title, style);
+}
+
+int Win32MessageBoxes::show(const std::string &before, const FilePath &path,
+                            const std::string &after, const std::string &title, int style) {
+    return showBox(owner_, toWide(before) + path + toWide(after), title, style);
 }
 
 }  // namespace ravelo

@@ -26,6 +26,8 @@ class Win32MessageBoxes final : public MessageBoxes {
 public:
     explicit Win32MessageBoxes(HWND owner) : owner_(owner) {}
     int show(const std::string &text, const std::string &title, int style) override;
+    int show(const std::string &before, const FilePath &path, const std::string &after,
+             const std::string &title, int style) override;
 
 private:
     HWND owner_;

@@ -129,6 +129,12 @@ public:
         shown.push_back({text, title, style});
         return answer;
     }
+    // The name as the code page shows it, so that tests compare texts alike.
+    int show(const std::string &before, const FilePath &path, const std::string &after,
+             const std::string &title, int style) override {
+        return show(before + encodeText(std::filesystem::path(path).u16string()) + after, title,
+                    style);
+    }
     struct Shown {
         std::string text, title;
         int style;

@@ -375,11 +375,18 @@ TEST_F(Win32Form1, AnExportPathTypedOutsideTheCodePageNamesTheFileTyped) {
     fill({"a@x"});
     const std::filesystem::path typed = dir / L"\u0141\u00f3d\u017a-\u65e5\u672c.csv";
     typeOver(control(form1::Text1), typed.wstring());
-    DialogAnswer answer("Confirm file export?", [](HWND box) { click(GetDlgItem(box, IDYES)); });
+    std::wstring prompt;
+    DialogAnswer answer("Confirm file export?", [&prompt](HWND box) {
+        wchar_t shown[512] = {};
+        GetWindowTextW(GetDlgItem(box, 0xffff), shown, 512);
+        prompt = shown;
+        click(GetDlgItem(box, IDYES));
+    });
     click(control(form1::Command2));
     ASSERT_TRUE(waitFor([&] {
         return text(form1::Label7).find("File successfully") != std::string::npos;
     })) << text(form1::Label7);
+    EXPECT_EQ(prompt, L"Are you sure you wish to export this file to\r\n" + typed.wstring() + L"?");
     EXPECT_TRUE(std::filesystem::exists(typed));
     EXPECT_FALSE(std::filesystem::exists(dir / L"?\u00f3d?-??.csv"));  // through the code page
     EXPECT_NE(readFile(typed).find("\"a@x\",\"SMTP\",\"(a@x)\""), std::string::npos);
