@@ -147,6 +147,7 @@ void BM_MemmemDense(benchmark::State &state) {
 
 // Rows as the caches of both generations hold them, each with an address of its own: the
 // three kinds of row, with the nickname, entry id, display names, weights and times around them.
+// An Exchange row's e-mail address and entry id hold its X.500 path, of about 100 letters.
 ravelo::testing::Row madeUpRow(std::uint32_t n) {
     using namespace ravelo::testing;
     const std::string number = std::to_string(n);
@@ -154,8 +155,17 @@ ravelo::testing::Row madeUpRow(std::uint32_t n) {
     Row row = n % 3 == 0   ? smtpRow("person" + number + "@example.org")
               : n % 3 == 1 ? exchangeRow(u"colleague" + wide + u"@example.org")
                            : keylessRow(u"friend" + wide + u"@example.org");
+    std::size_t entryId = 124;
+    if (n % 3 == 1) {
+        const std::u16string x500 =
+            u"/o=ExchangeLabs/ou=Exchange Administrative Group "
+            u"(FYDIBOHF23SPDLT)/cn=Recipients/cn=" +
+            wide + u"-colleague";
+        row[2] = text16(kEmailAddress, x500);
+        entryId = 28 + x500.size();
+    }
     row.insert(row.begin(), text16(0x6001, u"person" + wide));
-    row.push_back({0x0102, 0x0FFF, counted(std::string(124, static_cast<char>(n)))});
+    row.push_back({0x0102, 0x0FFF, counted(std::string(entryId, static_cast<char>(n)))});
     row.push_back(int32(0x0FFE, 6));
     row.push_back(text16(0x6003, u"Person " + wide + u" <person" + wide + u"@example.org>"));
     row.push_back(int32(0x6004, n));

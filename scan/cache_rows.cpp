@@ -109,12 +109,11 @@ CacheRowReader::CacheRowReader(ByteSource &source, std::size_t bufferSize)
     : source_(source), buffer_(std::max<std::size_t>(bufferSize, kPropertyHeaderBytes)) {}
 
 inline const char *CacheRowReader::take(std::size_t count) {
-    if (bufferStart_ + bufferLength_ - position_ < count &&
-        (!fill(position_) || bufferLength_ < count)) {
+    if (bufferLength_ - at_ < count && (!fill(bufferStart_ + at_) || bufferLength_ < count)) {
         return nullptr;
     }
-    const char *bytes = buffer_.data() + (position_ - bufferStart_);
-    position_ += count;
+    const char *bytes = buffer_.data() + at_;
+    at_ += count;
     return bytes;
 }
 
@@ -132,17 +131,21 @@ inline bool CacheRowReader::skip(std::uint64_t count) {
     if (count == 0) {
         return true;
     }
-    const std::uint64_t last = position_ + count - 1;
-    if (last >= bufferStart_ + bufferLength_ && !fill(last)) {
+    if (count <= bufferLength_ - at_) {
+        at_ += static_cast<std::size_t>(count);
+        return true;
+    }
+    if (!fill(bufferStart_ + at_ + count - 1)) {
         return false;
     }
-    position_ = last + 1;
+    at_ = 1;
     return true;
 }
 
 bool CacheRowReader::fill(std::uint64_t offset) {
     bufferStart_ = offset;
     bufferLength_ = source_.readAt(offset, buffer_.data(), buffer_.size());
+    at_ = 0;
     return bufferLength_ > 0;
 }
 
@@ -211,7 +214,10 @@ inline bool CacheRowReader::readProperty(Row &row) {
                                      : nullptr;
     }
     if (slot != nullptr) {
-        *slot = {.offset = position_, .count = count, .wide = type == kString16, .present = true};
+        *slot = {.offset = bufferStart_ + at_,
+                 .count = count,
+                 .wide = type == kString16,
+                 .present = true};
     }
     return skip(count);
 }

@@ -63,9 +63,9 @@ private:
 
     ByteSource &source_;
     std::vector<char> buffer_;
-    std::uint64_t bufferStart_ = 0;
+    std::uint64_t bufferStart_ = 0;  // the file's offset of the buffer's first byte
     std::size_t bufferLength_ = 0;
-    std::uint64_t position_ = 0;
+    std::size_t at_ = 0;  // where the reading stands in the buffer
     std::uint32_t rowsLeft_ = 0;
     bool started_ = false;
     std::string fetched_;  // reused from row to row
