@@ -191,12 +191,6 @@ TEST(AppendInPlace, ABindMountedFileIsAppendedTo) {
     EXPECT_EQ(readAll(source), "old\r\nnew\r\n");
 }
 
-TEST(AppendInPlace, APathEndingInASlashNamesAFolderAndTakesNothing) {
-    TempDir dir;
-    EXPECT_FALSE(appendWhole(dir.file("contacts.csv/"), "new\r\n"));
-    EXPECT_FALSE(fs::exists(dir.file("contacts.csv")));
-}
-
 // A link that tells no size, as those of /proc/self/fd, still leads to its file.
 TEST(AppendInPlace, ALinkUnderProcSelfFdLeadsToItsFile) {
     TempDir dir;

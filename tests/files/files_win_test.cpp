@@ -150,8 +150,7 @@ TEST(AppendWholeOnWindows, AFileHeldForAMomentAndTwoExportsAtOnce) {
     for (int i = 0; i < 20000; ++i) {
         bytes += "export line " + std::to_string(i) + "\r\n";
     }
-    HANDLE scanner =
-        CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE scanner = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
     Export first{file, bytes}, second{file, bytes};
     HANDLE threads[] = {CreateThread(nullptr, 0, exportOnAThread, &first, 0, nullptr),

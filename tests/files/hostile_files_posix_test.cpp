@@ -220,7 +220,7 @@ TEST(HostileFiles, ANameSwappedForALinkAfterTheFirstLookIsNeverFollowed) {
 }
 
 // The path is walked as the kernel walks it: "..", links relative to their folder, at most 40
-// links, and no file taken for a folder.
+// links, and no file taken for a folder nor a folder's name for a file.
 TEST(HostileFiles, PathsAreWalkedAsTheKernelWalksThem) {
     TempDir dir;
     fs::create_directories(dir.file("a/b"));
@@ -235,6 +235,7 @@ TEST(HostileFiles, PathsAreWalkedAsTheKernelWalksThem) {
         {"a/to-b/../e.csv", "a/e.csv"}, {"a/./b/./f.csv", "a/b/f.csv"},
         {"a/loop/g.csv", nullptr},      {"a/file/h.csv", nullptr},
         {"a/missing/i.csv", nullptr},   {"a/b/..", nullptr},
+        {"a/b/j.csv/", nullptr},  // a folder's name, whatever is there
     };
     for (const auto &c : cases) {
         const bool exported = appendWhole(dir.file(c.path), "new\r\n");
@@ -243,6 +244,7 @@ TEST(HostileFiles, PathsAreWalkedAsTheKernelWalksThem) {
             EXPECT_EQ(readAll(dir.file(c.written)), "new\r\n") << c.path;
         }
     }
+    EXPECT_FALSE(fs::exists(dir.file("a/b/j.csv")));
 }
 
 // A read that fails is told from the end of a file. The kernel's view of this process's memory
