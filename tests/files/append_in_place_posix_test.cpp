@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -145,6 +146,26 @@ TEST(AppendInPlace, OtherWritersLinesAndASecondExportAllStay) {
         content.erase(at, line.size());
     }
     EXPECT_EQ(content, exported + exported);
+}
+
+// While another export holds the file, this one waits, and then adds its lines whole.
+TEST(AppendInPlace, AnExportWaitsWhileAnotherHoldsTheFile) {
+    TempDir dir;
+    const fs::path file = dir.write("contacts.csv", "old\r\n");
+    const int held = ::open(file.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(held);  // another program's, not this one's
+        ::_exit(appendWhole(file, "new\r\n") ? 0 : 1);
+    }
+    ::usleep(300'000);
+    EXPECT_EQ(readAll(file), "old\r\n") << "nothing is written while the file is held";
+    ::close(held);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(readAll(file), "old\r\nnew\r\n");
 }
 
 // In a world-writable sticky folder the export writes only this user's own files and the
