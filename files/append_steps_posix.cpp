@@ -1,4 +1,6 @@
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -150,9 +152,11 @@ std::optional<std::uint64_t> length(const Target &target) {
 }
 
 // The kernel lets a kill cut a long write short. So the write, its flush and, on a failure, the
-// cut back to `length` are a child process's of their own, in a session of its own, which a
-// kill of the program or of its group does not reach: it finishes them either way, holding the
-// file's lock (which it shares) until it has. It uses only calls that are safe after a fork.
+// cut back to `length` are a child process's, in a session of its own and with every signal
+// blocked, which a kill of the program or of its group does not reach: it finishes them either
+// way, holding the file's lock (which it shares) until it has. It is made with vfork, so that it
+// borrows this process's memory (however large) instead of a copy while this thread waits for
+// it; it changes nothing there but `written`, and makes only system calls.
 bool writeAtEnd(const Target &target, std::string_view bytes, std::uint64_t length) {
     const Opened &opened = *target.opened;
     const int file = opened.file.get();
@@ -162,36 +166,30 @@ bool writeAtEnd(const Target &target, std::string_view bytes, std::uint64_t leng
         return false;
     }
     const auto finish = [&] {
-        const bool written = writeAll(file, bytes) && ::fdatasync(file) == 0 &&
-                             (!folder.valid() || ::fsync(folder.get()) == 0);
-        if (!written && ::ftruncate(file, static_cast<off_t>(length)) != 0) {
+        const bool done = writeAll(file, bytes) && ::fdatasync(file) == 0 &&
+                          (!folder.valid() || ::fsync(folder.get()) == 0);
+        if (!done && ::ftruncate(file, static_cast<off_t>(length)) != 0) {
             // nothing more can be done: the file is as the failed write left it
         }
-        return written;
+        return done;
     };
-    int said[2];
-    if (::pipe2(said, O_CLOEXEC) != 0) {
-        return finish();
-    }
-    const UniqueFd heard(said[0]);
-    UniqueFd says(said[1]);
-    const pid_t child = ::fork();
+    sigset_t all{}, before{};
+    ::sigfillset(&all);
+    ::pthread_sigmask(SIG_SETMASK, &all, &before);
+    volatile bool written = false;
+    const pid_t child = ::vfork();
     if (child == 0) {
         ::setsid();
-        const char written = finish() ? 1 : 0;
-        ::_exit(::write(says.get(), &written, 1) == 1 ? 0 : 1);
+        written = finish();
+        ::_exit(0);
     }
+    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
     if (child < 0) {
         return finish();
     }
-    says.reset();
-    char written = 0;
-    ssize_t n = 0;
-    while ((n = ::read(heard.get(), &written, 1)) < 0 && errno == EINTR) {
-    }
     while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
     }
-    return n == 1 && written == 1;
+    return written;
 }
 
 void removeMade(const Target &target) {
