@@ -97,7 +97,9 @@ std::optional<Target> open(const FilePath &name, const std::vector<FileIdentity>
                                        nullptr, CREATE_NEW, kFlags, nullptr);
             error = GetLastError();
             target.made = opened->file != INVALID_HANDLE_VALUE;
-            if (error == ERROR_FILE_EXISTS) {
+            // Made by another program since the first try: open that one, a bounded number of
+            // times, however often it comes and goes.
+            if (error == ERROR_FILE_EXISTS && step < kBusyWaitSteps) {
                 continue;
             }
         }
